@@ -1,0 +1,2 @@
+#include <gtest/gtest.h>
+TEST(StreamSmoke, Builds) { EXPECT_EQ(2 + 2, 4); }
