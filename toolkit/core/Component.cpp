@@ -1,0 +1,166 @@
+#include "toolkit/core/Component.h"
+
+#include "toolkit/core/ClassBuilder.h"
+
+#include <algorithm>
+
+namespace fw {
+
+const TClassInfo& TComponent::StaticClassInfo() {
+    static const TClassInfo info = TClassBuilder<TComponent, TPersistent>()
+                                       .Prop("Name", &TComponent::FName, &TComponent::SetName)
+                                       .Stored(false)
+                                       .Prop("Tag", &TComponent::FTag, &TComponent::FTag)
+                                       .Default(0)
+                                       .Build();
+    return info;
+}
+
+bool IsValidIdent(std::string_view name) {
+    if (name.empty()) return false;
+    auto alpha = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+    if (!alpha(name[0])) return false;
+    for (char c : name)
+        if (!alpha(c) && !(c >= '0' && c <= '9')) return false;
+    return true;
+}
+
+TComponent::TComponent(TComponent* owner) {
+    if (owner) owner->InsertComponent(this);
+}
+
+TComponent::~TComponent() {
+    Destroying();
+    // Everyone linked by free notification forgets this component.
+    while (!FFreeNotifies.empty()) {
+        TComponent* other = FFreeNotifies.back();
+        FFreeNotifies.pop_back();
+        auto& theirs = other->FFreeNotifies;
+        theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
+        other->Notification(this, TOperation::opRemove);
+    }
+    DestroyComponents();
+    if (FOwner) FOwner->RemoveComponent(this);
+}
+
+void TComponent::Destroying() { FState |= csDestroying; }
+
+TComponent* TComponent::Components(int index) const {
+    if (index < 0 || index >= ComponentCount())
+        throw EListError(Format("List index out of bounds (%d)", {IntToStr(index)}));
+    return FComponents[static_cast<size_t>(index)];
+}
+
+int TComponent::ComponentIndex() const {
+    if (!FOwner) return -1;
+    auto& list = FOwner->FComponents;
+    auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TComponent::InsertComponent(TComponent* component) {
+    if (component->FOwner) component->FOwner->RemoveComponent(component);
+    ValidateRename(component, "", component->FName);
+    Insert(component);
+    if (HasState(csDesigning)) component->SetDesigning(true);
+    Notification(component, TOperation::opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent* component) {
+    Notification(component, TOperation::opRemove);
+    Remove(component);
+}
+
+void TComponent::Insert(TComponent* component) {
+    FComponents.push_back(component);
+    component->FOwner = this;
+}
+
+void TComponent::Remove(TComponent* component) {
+    FComponents.erase(std::remove(FComponents.begin(), FComponents.end(), component), FComponents.end());
+    component->FOwner = nullptr;
+}
+
+void TComponent::DestroyComponents() {
+    while (!FComponents.empty()) {
+        TComponent* c = FComponents.back();
+        // Detach first so that the child's destructor does not notify a
+        // half-destroyed owner twice.
+        Remove(c);
+        Notification(c, TOperation::opRemove);
+        delete c;
+    }
+}
+
+TComponent* TComponent::FindComponent(std::string_view name) const {
+    if (name.empty()) return nullptr;
+    for (TComponent* c : FComponents)
+        if (SameText(c->FName, name)) return c;
+    return nullptr;
+}
+
+void TComponent::ValidateRename(TComponent* component, const std::string& curName, const std::string& newName) {
+    if (component && !SameText(curName, newName) && component->FOwner == this) {
+        TComponent* existing = FindComponent(newName);
+        if (existing && existing != component)
+            throw EComponentError(Format("A component named %s already exists", {newName}));
+    }
+}
+
+void TComponent::SetName(const std::string& newName) {
+    if (FName == newName) return;
+    if (!newName.empty() && !IsValidIdent(newName))
+        throw EComponentError(Format("'%s' is not a valid component name", {newName}));
+    if (FOwner) FOwner->ValidateRename(this, FName, newName);
+    else ValidateRename(nullptr, FName, newName);
+    ChangeName(newName);
+}
+
+void TComponent::FreeNotification(TComponent* component) {
+    if (!component || component == this) return;
+    if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), component) == FFreeNotifies.end())
+        FFreeNotifies.push_back(component);
+    auto& theirs = component->FFreeNotifies;
+    if (std::find(theirs.begin(), theirs.end(), this) == theirs.end()) theirs.push_back(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* component) {
+    if (!component) return;
+    FFreeNotifies.erase(std::remove(FFreeNotifies.begin(), FFreeNotifies.end(), component), FFreeNotifies.end());
+    auto& theirs = component->FFreeNotifies;
+    theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
+}
+
+void TComponent::Notification(TComponent* component, TOperation operation) {
+    NotifyAll(component, operation);
+}
+
+// The owner passes a notification on to every component it owns, so links
+// between siblings are cleared when one of them goes.
+void TComponent::NotifyAll(TComponent* component, TOperation operation) {
+    if (operation == TOperation::opRemove && component) {
+        FFreeNotifies.erase(std::remove(FFreeNotifies.begin(), FFreeNotifies.end(), component),
+                            FFreeNotifies.end());
+    }
+    for (size_t i = FComponents.size(); i-- > 0;) {
+        if (i >= FComponents.size()) continue; // a handler removed entries
+        FComponents[i]->Notification(component, operation);
+    }
+}
+
+void TComponent::SetState(TComponentStateFlag flag, bool on) {
+    if (on) FState |= flag;
+    else FState &= ~static_cast<uint32_t>(flag);
+}
+
+void TComponent::SetDesigning(bool value, bool setChildren) {
+    SetState(csDesigning, value);
+    if (setChildren)
+        for (TComponent* c : FComponents) c->SetDesigning(value, true);
+}
+
+void TComponent::Loaded() { SetState(csLoading, false); }
+
+void TComponent::GetChildren(const TGetChildProc& proc, TComponent* root) {}
+
+} // namespace fw
