@@ -59,8 +59,9 @@ int TComponent::ComponentIndex() const {
 }
 
 void TComponent::InsertComponent(TComponent* component) {
-    if (component->FOwner) component->FOwner->RemoveComponent(component);
+    // Check the name first, so a refused insertion leaves the component where it was.
     ValidateRename(component, "", component->FName);
+    if (component->FOwner) component->FOwner->RemoveComponent(component);
     Insert(component);
     if (HasState(csDesigning)) component->SetDesigning(true);
     Notification(component, TOperation::opInsert);
@@ -100,7 +101,7 @@ TComponent* TComponent::FindComponent(std::string_view name) const {
 }
 
 void TComponent::ValidateRename(TComponent* component, const std::string& curName, const std::string& newName) {
-    if (component && !SameText(curName, newName) && component->FOwner == this) {
+    if (component && !SameText(curName, newName)) {
         TComponent* existing = FindComponent(newName);
         if (existing && existing != component)
             throw EComponentError(Format("A component named %s already exists", {newName}));
