@@ -14,6 +14,8 @@ endif()
 
 # fw_test_suite(NAME DIR LIBS...): one test executable from every *.cpp in DIR,
 # registered with CTest as one test (run under Wine in the win tree).
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/testtmp)
+
 function(fw_test_suite name dir)
   file(GLOB _src CONFIGURE_DEPENDS ${dir}/*.cpp)
   add_executable(${name} ${_src})

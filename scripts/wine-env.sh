@@ -19,7 +19,11 @@ fw_start_display() {
 fw_start_wine() {
   mkdir -p "$WINEPREFIX"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    # Create the prefix and let everything the first boot starts finish, so
+    # the first test does not race the prefix set-up.
     wineboot -i >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
   fi
+  # A persistent server makes every later start fast.
   wineserver -p >/dev/null 2>&1 || true
 }
