@@ -61,7 +61,7 @@ public:
     void Notification(TComponent* c, TOperation op) override {
         TComponent::Notification(c, op);
         if (op != TOperation::opRemove) return;
-        Loaded.erase(std::remove(Loaded.begin(), Loaded.end(), c), Loaded.end());
+        std::replace(Loaded.begin(), Loaded.end(), c, static_cast<TComponent*>(nullptr));
         Roots.erase(std::remove(Roots.begin(), Roots.end(), c), Roots.end());
         Refs.erase(std::remove_if(Refs.begin(), Refs.end(),
                                   [c](const TPendingRef& r) { return r.OwningComponent == c || r.Root == c; }),
@@ -430,16 +430,16 @@ void TReader::EndLoading() {
             global->Watch(r.Root);
         }
     }
-    std::vector<TComponent*> loaded;
-    loaded.swap(FTracker->Loaded);
-    // Each Loaded may free others; the tracker forgets freed ones.
-    FTracker->Loaded = loaded;
-    while (!FTracker->Loaded.empty()) {
-        TComponent* c = FTracker->Loaded.front();
-        FTracker->Loaded.erase(FTracker->Loaded.begin());
+    // A Loaded handler may free other components: the tracker blanks their
+    // entries, so they are skipped.
+    std::vector<TComponent*>& loaded = FTracker->Loaded;
+    for (size_t i = 0; i < loaded.size(); ++i) {
+        TComponent* c = loaded[i];
+        if (!c) continue;
         c->SetState(csReading, false);
         c->Loaded();
     }
+    loaded.clear();
 }
 
 // --- Roots and global fix-ups ------------------------------------------------

@@ -58,6 +58,20 @@ TEST(Component, NameRules) {
     EXPECT_EQ(a->Name(), "BUTTON1");
     b->SetName("_x9");
     EXPECT_EQ(b->Name(), "_x9");
+    // Look-ups follow renames, removals and moves between owners.
+    EXPECT_EQ(owner.FindComponent("button1"), a);
+    a->SetName("Renamed");
+    EXPECT_EQ(owner.FindComponent("Button1"), nullptr);
+    EXPECT_EQ(owner.FindComponent("RENAMED"), a);
+    b->SetName("Button1"); // the old name is free again
+    a->SetName("");
+    EXPECT_EQ(owner.FindComponent("Renamed"), nullptr);
+    TTestForm other(nullptr);
+    other.InsertComponent(b);
+    EXPECT_EQ(owner.FindComponent("Button1"), nullptr);
+    EXPECT_EQ(other.FindComponent("Button1"), b);
+    delete b;
+    EXPECT_EQ(other.FindComponent("Button1"), nullptr);
     // Components without an owner may share names.
     TTestControl free1(nullptr), free2(nullptr);
     free1.SetName("Same");
@@ -66,12 +80,13 @@ TEST(Component, NameRules) {
 }
 
 TEST(Component, RemovalNotificationReachesSiblingsAndFreeNotifiers) {
-    TTestForm owner(nullptr);
+    TListener owner(nullptr);
     auto* listener = new TListener(&owner);
     auto* target = new TTestControl(&owner);
-    ASSERT_FALSE(listener->Heard.empty());
-    EXPECT_EQ(listener->Heard.back().second, TOperation::opInsert);
-    listener->Heard.clear();
+    // The owner hears of an insertion; siblings do not.
+    ASSERT_FALSE(owner.Heard.empty());
+    EXPECT_EQ(owner.Heard.back(), std::make_pair(static_cast<TComponent*>(target), TOperation::opInsert));
+    EXPECT_TRUE(listener->Heard.empty());
 
     // A component of another owner asks to hear of target's end.
     TTestForm other(nullptr);

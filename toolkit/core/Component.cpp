@@ -75,11 +75,22 @@ void TComponent::RemoveComponent(TComponent* component) {
 void TComponent::Insert(TComponent* component) {
     FComponents.push_back(component);
     component->FOwner = this;
+    if (!component->FName.empty()) FNameIndex[UpperCase(component->FName)] = component;
 }
 
 void TComponent::Remove(TComponent* component) {
-    FComponents.erase(std::remove(FComponents.begin(), FComponents.end(), component), FComponents.end());
+    // Most removals are of the newest component (or come from destroying
+    // them all, last first): search from the back.
+    auto it = std::find(FComponents.rbegin(), FComponents.rend(), component);
+    if (it != FComponents.rend()) FComponents.erase(std::next(it).base());
+    UnindexName(component);
     component->FOwner = nullptr;
+}
+
+void TComponent::UnindexName(TComponent* component) {
+    if (component->FName.empty()) return;
+    auto found = FNameIndex.find(UpperCase(component->FName));
+    if (found != FNameIndex.end() && found->second == component) FNameIndex.erase(found);
 }
 
 void TComponent::DestroyComponents() {
@@ -95,9 +106,8 @@ void TComponent::DestroyComponents() {
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
     if (name.empty()) return nullptr;
-    for (TComponent* c : FComponents)
-        if (SameText(c->FName, name)) return c;
-    return nullptr;
+    auto found = FNameIndex.find(UpperCase(name));
+    return found == FNameIndex.end() ? nullptr : found->second;
 }
 
 void TComponent::ValidateRename(TComponent* component, const std::string& curName, const std::string& newName) {
@@ -117,12 +127,24 @@ void TComponent::SetName(const std::string& newName) {
     ChangeName(newName);
 }
 
+void TComponent::ChangeName(const std::string& newName) {
+    if (FOwner) FOwner->UnindexName(this);
+    FName = newName;
+    if (FOwner && !FName.empty()) FOwner->FNameIndex[UpperCase(FName)] = this;
+}
+
+// The link is mutual and kept symmetric, so looking in the shorter of the two
+// lists tells whether it exists (a reader links every component it creates).
 void TComponent::FreeNotification(TComponent* component) {
     if (!component || component == this) return;
-    if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), component) == FFreeNotifies.end())
-        FFreeNotifies.push_back(component);
+    auto& mine = FFreeNotifies;
     auto& theirs = component->FFreeNotifies;
-    if (std::find(theirs.begin(), theirs.end(), this) == theirs.end()) theirs.push_back(this);
+    bool linked = mine.size() <= theirs.size()
+                      ? std::find(mine.begin(), mine.end(), component) != mine.end()
+                      : std::find(theirs.begin(), theirs.end(), this) != theirs.end();
+    if (linked) return;
+    mine.push_back(component);
+    theirs.push_back(this);
 }
 
 void TComponent::RemoveFreeNotification(TComponent* component) {
@@ -136,10 +158,13 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
     NotifyAll(component, operation);
 }
 
-// The owner passes a notification on to every component it owns, so links
-// between siblings are cleared when one of them goes.
+// The owner passes a removal notice on to every component it owns, so links
+// between siblings are cleared when one of them goes. Insertion notices stop
+// at the owner: passing them on would make filling a window quadratic, and no
+// component needs to hear of a sibling's arrival.
 void TComponent::NotifyAll(TComponent* component, TOperation operation) {
-    if (operation == TOperation::opRemove && component) {
+    if (operation != TOperation::opRemove) return;
+    if (component) {
         FFreeNotifies.erase(std::remove(FFreeNotifies.begin(), FFreeNotifies.end(), component),
                             FFreeNotifies.end());
     }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace fw {
@@ -86,17 +87,21 @@ class TComponent : public TPersistent {
 
 protected:
     virtual void ValidateRename(TComponent* component, const std::string& curName, const std::string& newName);
-    void ChangeName(const std::string& newName) { FName = newName; }
+    // Sets the name without checks, keeping the owner's name index.
+    void ChangeName(const std::string& newName);
 
 private:
     void Insert(TComponent* component);
     void Remove(TComponent* component);
     void NotifyAll(TComponent* component, TOperation operation);
+    void UnindexName(TComponent* component);
 
     TComponent* FOwner = nullptr;
     std::string FName;
     int32_t FTag = 0;
     std::vector<TComponent*> FComponents;
+    // Owned components by upper-case name: names are unique, look-ups frequent.
+    std::unordered_map<std::string, TComponent*> FNameIndex;
     std::vector<TComponent*> FFreeNotifies;
     TComponentState FState = 0;
     bool FSubComponent = false;
