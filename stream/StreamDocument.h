@@ -22,17 +22,23 @@ struct TDocValue {
     std::vector<std::string> names; // code 11
     std::vector<TDocValue> list;    // code 1
     std::vector<TDocItem> items;    // code 14
+
+    bool operator==(const TDocValue&) const = default;
 };
 
 struct TDocProperty {
     std::string name;
     TDocValue value;
+
+    bool operator==(const TDocProperty&) const = default;
 };
 
 // One collection item: an optional integer value (codes 2-4) and properties.
 struct TDocItem {
     std::optional<TDocValue> order;
     std::vector<TDocProperty> properties;
+
+    bool operator==(const TDocItem&) const = default;
 };
 
 // Bits of the record prefix byte (0xF0 | flags), written only when flags != 0.
@@ -47,6 +53,8 @@ struct TDocRecord {
     std::string name;
     std::vector<TDocProperty> properties;
     std::vector<TDocRecord> children;
+
+    bool operator==(const TDocRecord&) const = default;
 };
 
 // Top level: each component after its signature, then listEnds zero bytes,
@@ -55,6 +63,8 @@ struct TStreamDocument {
     std::vector<TDocRecord> components;
     uint64_t listEnds = 0;
     std::string trailing;
+
+    bool operator==(const TStreamDocument&) const = default;
 };
 
 // Most zero bytes after the last record a document may hold.
