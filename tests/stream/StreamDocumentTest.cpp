@@ -144,10 +144,14 @@ TEST(StreamDocumentParse, TruncationAtEveryOffsetFailsCleanly) {
     for (size_t n = 1; n < full.size(); ++n) {
         std::vector<uint8_t> cut(full.begin(), full.begin() + static_cast<long>(n));
         std::string error = ParseError(cut);
-        if (n < 4) EXPECT_EQ(error, "Invalid stream format") << n;
-        else if (n < firstEnd) EXPECT_EQ(error, "Stream read error") << n;
-        // Later cuts may leave a valid stream (trailing bytes); then it must write back as it was.
-        else if (error == "(parsed)") EXPECT_EQ(WriteStreamDocument(ParseStreamDocument(cut)), cut) << n;
+        if (n < 4) {
+            EXPECT_EQ(error, "Invalid stream format") << n;
+        } else if (n < firstEnd) {
+            EXPECT_EQ(error, "Stream read error") << n;
+        } else if (error == "(parsed)") {
+            // Later cuts may leave a valid stream (trailing bytes); then it must write back as it was.
+            EXPECT_EQ(WriteStreamDocument(ParseStreamDocument(cut)), cut) << n;
+        }
     }
 }
 
