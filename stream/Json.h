@@ -34,7 +34,7 @@ struct TJsonValue {
 struct TJsonLimits {
     size_t maxBytes = size_t(64) << 20;
     int maxDepth = 1200;
-    size_t maxValues = 8'000'000;
+    size_t maxValues = 4'000'000;
 };
 
 // Parses one JSON text (a leading UTF-8 byte order mark is skipped). Fails with

@@ -43,6 +43,7 @@ TEST(JsonRead, StringEscapesAndSurrogates) {
     EXPECT_EQ(ParseJson(R"("\u0000")").text, std::string(1, '\0'));
     // A pair of escapes is one character; a lone surrogate keeps its own three bytes.
     EXPECT_EQ(ParseJson(R"("\uD83D\uDE00")").text, "\xF0\x9F\x98\x80");
+    EXPECT_EQ(ParseJson(R"("\uDBFF\uDFFF\uD800\uDC00")").text, "\xF4\x8F\xBF\xBF\xF0\x90\x80\x80");
     EXPECT_EQ(ParseJson(R"("\uD800x")").text, "\xED\xA0\x80x");
     EXPECT_EQ(ParseJson(R"("\uDC00\uD800")").text, "\xED\xB0\x80\xED\xA0\x80");
     EXPECT_EQ(ParseJson(R"("\uD800\u0041")").text, "\xED\xA0\x80" "A");
