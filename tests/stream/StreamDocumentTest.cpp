@@ -219,6 +219,8 @@ TEST(StreamDocumentParse, RefusesWhatCannotBeKept) {
               std::string::npos);
 }
 
+// One case per place the writer checks, plus the payload faults that only a
+// document built in code can have; the JSON tests cover the rest of the rules.
 TEST(StreamDocumentWrite, RefusesShapesThatWouldNotReadBack) {
     struct TCase {
         const char* what;
@@ -231,33 +233,15 @@ TEST(StreamDocumentWrite, RefusesShapesThatWouldNotReadBack) {
              d.components[0].properties.push_back({"L", l});
          }},
         {"a name cannot be empty", [](TStreamDocument& d) { d.components[0].properties.push_back({"", Int8(1)}); }},
-        {"set: a name cannot be empty", [](TStreamDocument& d) {
-             TDocValue s = DocSimple(VT::vaSet);
-             s.names = {"a", ""};
-             d.components[0].properties.push_back({"S", s});
-         }},
-        {"int8 value 128", [](TStreamDocument& d) { d.components[0].properties.push_back({"I", Int8(128)}); }},
-        {"int16 value -32769", [](TStreamDocument& d) {
-             d.components[0].properties.push_back({"I", DocInteger(VT::vaInt16, -32769)});
-         }},
         {"holds 10 bytes, not 9", [](TStreamDocument& d) {
              d.components[0].properties.push_back({"E", DocBytes(VT::vaExtended, std::string(9, '\0'))});
          }},
-        {"longer than 255", [](TStreamDocument& d) { d.components[0].properties.push_back({"S", Str(std::string(256, 'a'))}); }},
         {"odd number", [](TStreamDocument& d) { d.components[0].properties.push_back({"W", DocBytes(VT::vaWString, "abc")}); }},
         {"valid UTF-8", [](TStreamDocument& d) {
              d.components[0].properties.push_back({"U", DocBytes(VT::vaUTF8String, "\xFF")});
          }},
         {"more than 15", [](TStreamDocument& d) { d.components[0].flags = 16; }},
-        {"needs a position", [](TStreamDocument& d) { d.components[0].flags = kFlagChildPos; }},
-        {"without flag 2", [](TStreamDocument& d) { d.components[0].position = Int8(1); }},
-        {"must be an int8, int16 or int32", [](TStreamDocument& d) {
-             d.components[0].flags = kFlagChildPos;
-             d.components[0].position = Str("1");
-         }},
         {"child record with an empty class", [](TStreamDocument& d) { d.components[0].children.push_back(Rec("", "x")); }},
-        {"240 bytes or more", [](TStreamDocument& d) { d.components[0].className = std::string(240, 'C'); }},
-        {"cannot start with a zero", [](TStreamDocument& d) { d.trailing = std::string("\0x", 2); }},
         {"cannot start with the signature", [](TStreamDocument& d) { d.trailing = "TPF0"; }},
         {"nesting is too deep", [](TStreamDocument& d) {
              TDocRecord* r = &d.components[0];
@@ -277,9 +261,6 @@ TEST(StreamDocumentWrite, RefusesShapesThatWouldNotReadBack) {
             EXPECT_NE(e.Message().find(c.what), std::string::npos) << e.Message();
         }
     }
-    TStreamDocument empty;
-    empty.listEnds = 1;
-    EXPECT_THROW(WriteStreamDocument(empty), EWriteError);
 }
 
 TEST(StreamDocumentWrite, EdgeShapesThatDoReadBack) {
