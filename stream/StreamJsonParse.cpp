@@ -7,6 +7,7 @@
 #include "toolkit/core/Text.h"
 
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 #include <initializer_list>
 
@@ -51,16 +52,15 @@ std::string CodePageText(const TJsonValue& v, const char* what) {
     std::u16string text = Utf8ToUtf16(v.text);
     std::string bytes = Utf16ToCp1252(text);
     if (Cp1252ToUtf16(bytes) != text) {
-        for (char16_t c : text) {
-            std::u16string one(1, c);
-            if (Cp1252ToUtf16(Utf16ToCp1252(one)) != one) {
-                char hex[8];
-                auto r = std::to_chars(hex, hex + sizeof hex, static_cast<unsigned>(c), 16);
-                std::string code(hex, r.ptr);
-                for (char& ch : code) ch = static_cast<char>(ch >= 'a' ? ch - 32 : ch);
-                JsonFail(v, std::string(what) + " holds U+" + std::string(4 - std::min<size_t>(4, code.size()), '0') +
-                                code + ", which Windows-1252 cannot store");
-            }
+        for (size_t i = 0; i < text.size(); ++i) {
+            std::u16string one(1, text[i]);
+            if (Cp1252ToUtf16(Utf16ToCp1252(one)) == one) continue;
+            uint32_t cp = text[i];
+            if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
+            JsonFail(v, std::string(what) + " holds " + code + ", which Windows-1252 cannot store");
         }
     }
     return bytes;
