@@ -23,7 +23,7 @@ const char kHelp[] =
     "  to-json     print the component stream in FILE as JSON\n"
     "  from-json   write the component stream that the JSON in FILE describes\n"
     "  FILE - reads standard input; without -o the result goes to standard output.\n"
-    "  Streams up to 16 MiB and JSON up to 64 MiB are accepted.\n"
+    "  Streams up to 8 MiB and JSON up to 32 MiB are accepted.\n"
     "exit status: 0 done, 1 bad input or unreadable/unwritable file, 2 usage error;\n"
     "on failure one line on standard error says why.\n";
 

@@ -13,8 +13,8 @@
 namespace fw {
 
 // Inputs larger than these are refused before they are parsed.
-constexpr size_t kMaxStreamInput = size_t(16) << 20;
-constexpr size_t kMaxJsonInput = size_t(64) << 20;
+constexpr size_t kMaxStreamInput = size_t(8) << 20;
+constexpr size_t kMaxJsonInput = size_t(32) << 20;
 
 // args are the arguments after the program name, as UTF-8. out must be in
 // binary mode for from-json.

@@ -69,6 +69,7 @@ struct TStreamDocument {
 
 // Most zero bytes after the last record a document may hold.
 constexpr uint64_t kMaxListEnds = uint64_t(1) << 24;
+constexpr uint64_t kMaxDocNodes = uint64_t(1) << 21;
 
 // A stream that does not parse: the syntax layer's message and the offset of
 // the byte where reading stopped.

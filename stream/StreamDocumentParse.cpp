@@ -50,8 +50,16 @@ private:
 
     [[noreturn]] void Reject(const std::string& why) { throw EStreamDocError(why, FReader.Position()); }
 
+    // Every record and value costs far more in memory than its bytes: a cap on
+    // their number keeps a hostile stream of one-byte values from taking
+    // gigabytes (a real design holds a few hundred thousand at most).
+    void CountNode() {
+        if (++FNodes > kMaxDocNodes) Reject("more than " + std::to_string(kMaxDocNodes) + " records and values");
+    }
+
     TDocRecord ParseRecord() {
         TNestingGuard guard(FReader);
+        CountNode();
         TDocRecord rec;
         uint8_t prefix = FReader.PeekByte();
         if ((prefix & 0xF0) == 0xF0) {
@@ -87,6 +95,7 @@ private:
     }
 
     TDocValue ParseValue() {
+        CountNode();
         TDocValue v;
         v.type = FReader.NextValue(); // leaves the reader on a bad code for the error offset
         FReader.ReadByte();
@@ -145,6 +154,7 @@ private:
     const std::vector<uint8_t>& FBytes;
     TMemoryStream FStream;
     TValueReader FReader;
+    uint64_t FNodes = 0;
 };
 
 } // namespace

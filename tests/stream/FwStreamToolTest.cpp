@@ -107,7 +107,7 @@ TEST(FwStreamTool, BadInputExitsOneWithOneLine) {
         {{"from-json", "-"}, R"({"components": [], "listEnds": 0, "trailing": "0"})", "odd number of hex digits"},
         {{"to-json", TempDir() + "/no such file.bin"}, "", "Cannot open file"},
         {{"to-json", TempDir()}, "", "is a directory"},
-        {{"to-json", "-"}, std::string(kMaxStreamInput + 1, '\0'), "larger than 16 MiB"},
+        {{"to-json", "-"}, std::string(kMaxStreamInput + 1, '\0'), "larger than 8 MiB"},
         {{"from-json", "-", "-o", TempDir() + "/missing dir/out.bin"}, R"({"components": [], "listEnds": 0})",
          "Cannot create file"},
     };

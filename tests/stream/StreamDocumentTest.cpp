@@ -272,3 +272,19 @@ TEST(StreamDocumentWrite, EdgeShapesThatDoReadBack) {
     d.trailing = "TPF0 after a list end";
     EXPECT_EQ(ParseStreamDocument(WriteStreamDocument(d)), d);
 }
+
+// A hostile stream of one-byte values is refused before it costs gigabytes.
+TEST(StreamDocumentLimits, RecordsAndValuesAreCapped) {
+    std::vector<uint8_t> bytes{'T', 'P', 'F', '0', 1, 'X', 0, 1, 'a', 1};
+    bytes.insert(bytes.end(), fw::kMaxDocNodes, 8);
+    bytes.insert(bytes.end(), {0, 0, 0, 0});
+    try {
+        fw::ParseStreamDocument(bytes);
+        FAIL() << "accepted";
+    } catch (const fw::EStreamDocError& e) {
+        EXPECT_NE(e.Message().find("records and values"), std::string::npos) << e.Message();
+    }
+    // Just under the cap parses (the record and the list itself count too).
+    bytes.erase(bytes.begin() + 10, bytes.begin() + 13);
+    EXPECT_EQ(fw::ParseStreamDocument(bytes).components.size(), 1u);
+}
