@@ -22,8 +22,16 @@ fw_start_wine() {
     # Create the prefix and let everything the first boot starts finish, so
     # the first test does not race the prefix set-up.
     wineboot -i >/dev/null 2>&1 || true
+    # A crashing test must fail, not wait on a crash dialog.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 || true
+    # Windows not managed by an X window manager: Wine draws their frames
+    # itself, and hiding or destroying one does not wait for a manager that
+    # a virtual display does not have.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
     wineserver -w >/dev/null 2>&1 || true
   fi
-  # A persistent server makes every later start fast.
-  wineserver -p >/dev/null 2>&1 || true
+  # A persistent server, and the prefix's services started now with no
+  # terminal or pipe of ours, make every later start fast and detached.
+  wineserver -p >/dev/null 2>&1 </dev/null || true
+  wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
 }

@@ -5,6 +5,7 @@
 #include <any>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <typeinfo>
@@ -131,14 +132,41 @@ template <class... Args> void TMethodEntry::Invoke(TObject* self, Args&&... args
 }
 
 // A typed event: a method reference callable with its parameters. Declare
-// each event type with FW_EVENT_TYPE so it has a name of its own.
+// each event type with FW_EVENT_TYPE so it has a name of its own. Besides a
+// published method, an event can be bound to any function (Bind); such a
+// binding has no published name, so it is never stored in a stream.
 template <class... Args> struct TEvent : TMethod {
     using Signature = void(Args...);
     TEvent() = default;
     TEvent(const TMethod& m) : TMethod(m) {}
+    TEvent(const TEvent&) = default;
+    TEvent& operator=(const TEvent& other) {
+        // Re-assigning our own bound function by reference keeps it alive.
+        if (other.FOwned || other.Code != Code) FOwned = other.FOwned;
+        Code = other.Code;
+        Data = other.Data;
+        return *this;
+    }
     void operator()(Args... args) const {
         if (Code) Code->template Invoke<Args...>(Data, std::forward<Args>(args)...);
     }
+    void Bind(std::function<void(Args...)> fn) {
+        auto entry = std::make_shared<TMethodEntry>();
+        entry->Signature = &typeid(void(Args...));
+        entry->Invoker = std::function<void(TObject*, Args...)>(
+            [fn = std::move(fn)](TObject*, Args... args) { fn(std::forward<Args>(args)...); });
+        FOwned = entry;
+        Code = entry.get();
+        Data = nullptr;
+    }
+    void Clear() {
+        FOwned.reset();
+        Code = nullptr;
+        Data = nullptr;
+    }
+
+private:
+    std::shared_ptr<const TMethodEntry> FOwned;
 };
 
 #define FW_EVENT_TYPE(Name, ...)                                                     \

@@ -1,0 +1,251 @@
+#include "toolkit/win/Form.h"
+
+#include "toolkit/core/ClassBuilder.h"
+#include "toolkit/win/Application.h"
+
+#include <vector>
+
+namespace fw {
+
+const TClassInfo& TForm::StaticClassInfo() {
+    static const TClassInfo info =
+        TClassBuilder<TForm, TCustomControl>()
+            .Prop("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons)
+            .Default(static_cast<int32_t>(TBorderIcons{biSystemMenu, biMinimize, biMaximize}.Bits()))
+            .Prop("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle)
+            .Default(bsSizeable)
+            .Prop("Caption", &TForm::GetText, &TForm::SetText)
+            .Prop("ClientHeight", &TForm::FormClientHeight, &TForm::SetFormClientHeight)
+            .Prop("ClientWidth", &TForm::FormClientWidth, &TForm::SetFormClientWidth)
+            .Prop("Color", &TForm::Color, &TForm::SetColor)
+            .Default(static_cast<int32_t>(0xFF00000F))
+            .Prop("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle)
+            .Default(fsNormal)
+            .Prop("Position", &TForm::Position, &TForm::SetPosition)
+            .Default(poDesigned)
+            // A form is created hidden; showing it is the program's business.
+            .Prop("Visible", &TForm::Visible, &TForm::SetVisible)
+            .Default(false)
+            .Prop("OnActivate", &TForm::OnActivate, &TForm::OnActivate)
+            .Prop("OnClose", &TForm::OnClose, &TForm::OnClose)
+            .Prop("OnCreate", &TForm::OnCreate, &TForm::OnCreate)
+            .Prop("OnDeactivate", &TForm::OnDeactivate, &TForm::OnDeactivate)
+            .Prop("OnDestroy", &TForm::OnDestroy, &TForm::OnDestroy)
+            .Prop("OnHide", &TForm::OnHide, &TForm::OnHide)
+            .Prop("OnShow", &TForm::OnShow, &TForm::OnShow)
+            .Build();
+    return info;
+}
+
+TForm::TForm(TComponent* owner) : TCustomControl(owner) {
+    // Forms start hidden, at a usable size.
+    TControl::SetVisible(false);
+    SetBounds(100, 100, 400, 300);
+}
+
+TForm::~TForm() {
+    Destroying();
+    try {
+        OnDestroy(this);
+    } catch (...) {
+        Application().HandleException(std::current_exception());
+    }
+}
+
+void TForm::WindowStyles(DWORD& style, DWORD& exStyle) const {
+    style = WS_CLIPCHILDREN;
+    exStyle = 0;
+    switch (FBorderStyle) {
+    case bsNone: style |= WS_POPUP; break;
+    case bsSingle: style |= WS_CAPTION | WS_BORDER; break;
+    case bsSizeable: style |= WS_CAPTION | WS_THICKFRAME; break;
+    case bsDialog:
+        style |= WS_CAPTION | WS_POPUP;
+        exStyle |= WS_EX_DLGMODALFRAME;
+        break;
+    case bsToolWindow:
+        style |= WS_CAPTION;
+        exStyle |= WS_EX_TOOLWINDOW;
+        break;
+    case bsSizeToolWin:
+        style |= WS_CAPTION | WS_THICKFRAME;
+        exStyle |= WS_EX_TOOLWINDOW;
+        break;
+    }
+    if (FBorderStyle != bsNone) {
+        if (FBorderIcons.Contains(biSystemMenu)) style |= WS_SYSMENU;
+        if (FBorderIcons.Contains(biMinimize) && FBorderStyle != bsDialog) style |= WS_MINIMIZEBOX;
+        if (FBorderIcons.Contains(biMaximize) && FBorderStyle != bsDialog) style |= WS_MAXIMIZEBOX;
+    }
+    if (FFormStyle == fsStayOnTop) exStyle |= WS_EX_TOPMOST;
+}
+
+void TForm::CreateParams(TCreateParams& p) {
+    TCustomControl::CreateParams(p);
+    WindowStyles(p.Style, p.ExStyle);
+    p.WndParent = ParentWindow();
+    if (Parent()) {
+        p.Style = (p.Style & ~WS_POPUP) | WS_CHILD;
+        p.WndParent = Parent()->Handle();
+    }
+}
+
+void TForm::CreateWnd() {
+    TCustomControl::CreateWnd();
+    Realign();
+}
+
+RECT TForm::ClientRect() const {
+    if (const_cast<TForm*>(this)->HandleAllocated()) return TCustomControl::ClientRect();
+    // No window yet: the client area the borders of this style would leave.
+    DWORD style, exStyle;
+    WindowStyles(style, exStyle);
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    return {0, 0, Width() - (frame.right - frame.left), Height() - (frame.bottom - frame.top)};
+}
+
+void TForm::SetFormClientWidth(int32_t v) { SetWidth(Width() - ClientWidth() + v); }
+void TForm::SetFormClientHeight(int32_t v) { SetHeight(Height() - ClientHeight() + v); }
+
+void TForm::SetBorderStyle(TFormBorderStyle v) {
+    if (FBorderStyle == v) return;
+    FBorderStyle = v;
+    RecreateWnd();
+}
+
+void TForm::SetBorderIcons(TBorderIcons v) {
+    if (FBorderIcons == v) return;
+    FBorderIcons = v;
+    RecreateWnd();
+}
+
+void TForm::SetFormStyle(TFormStyle v) {
+    if (FFormStyle == v) return;
+    FFormStyle = v;
+    if (HandleAllocated())
+        SetWindowPos(Handle(), v == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TForm::PlaceOnShow() {
+    if (FPosition != poScreenCenter && FPosition != poDesktopCenter && FPosition != poMainFormCenter &&
+        FPosition != poOwnerFormCenter)
+        return;
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    TForm* main = Application().MainForm();
+    if ((FPosition == poMainFormCenter || FPosition == poOwnerFormCenter) && main && main != this)
+        area = main->BoundsRect();
+    SetBounds(area.left + ((area.right - area.left) - Width()) / 2,
+              area.top + ((area.bottom - area.top) - Height()) / 2, Width(), Height());
+}
+
+void TForm::SetVisible(bool v) {
+    if (Parent()) {
+        TCustomControl::SetVisible(v);
+        return;
+    }
+    if (v == Visible() && (!v || (HandleAllocated() && IsWindowVisible(Handle())))) return;
+    TControl::SetVisible(v);
+    if (Designing() || HasState(csLoading)) return;
+    if (v) {
+        PlaceOnShow();
+        ShowWindow(Handle(), SW_SHOW);
+        OnShow(this);
+    } else if (HandleAllocated()) {
+        ShowWindow(Handle(), SW_HIDE);
+        OnHide(this);
+    }
+}
+
+void TForm::Show() {
+    SetVisible(true);
+    if (HandleAllocated()) SetForegroundWindow(Handle());
+}
+
+void TForm::Hide() { SetVisible(false); }
+
+int32_t TForm::ShowModal() {
+    if (Visible() || FModal) throw EInvalidOperation("Cannot make a visible window modal");
+    // Disable the other top-level windows of this thread while we run.
+    std::vector<HWND> disabled;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM p) -> BOOL {
+            if (IsWindowVisible(h) && IsWindowEnabled(h)) reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&disabled));
+    for (HWND h : disabled) EnableWindow(h, FALSE);
+    FModal = true;
+    FModalResult = mrNone;
+    try {
+        Show();
+        while (FModalResult == mrNone && !Application().Terminated()) {
+            if (!Application().HandleMessage()) break;
+            if (FModalResult != mrNone) {
+                TCloseAction action = caHide;
+                OnClose(this, action);
+                if (action == caNone) FModalResult = mrNone;
+            }
+        }
+    } catch (...) {
+        for (HWND h : disabled) EnableWindow(h, TRUE);
+        FModal = false;
+        throw;
+    }
+    for (HWND h : disabled) EnableWindow(h, TRUE);
+    FModal = false;
+    Hide();
+    return FModalResult;
+}
+
+void TForm::Close() {
+    if (FModal) {
+        FModalResult = mrCancel;
+        return;
+    }
+    TCloseAction action = Application().MainForm() == this ? caFree : caHide;
+    OnClose(this, action);
+    if (action == caNone) return;
+    if (Application().MainForm() == this) {
+        Application().Terminate();
+        return;
+    }
+    if (action == caHide) Hide();
+    else if (action == caMinimize) ShowWindow(Handle(), SW_MINIMIZE);
+    else if (action == caFree) {
+        Hide();
+        // Freed once the message that asked for it has been handled.
+        TForm* self = this;
+        PostMessageW(Handle(), CM_DEFERRED, 0, reinterpret_cast<LPARAM>(self));
+    }
+}
+
+void TForm::GetChildren(const TGetChildProc& proc, TComponent* root) {
+    for (int i = 0; i < ComponentCount(); ++i) {
+        TComponent* c = Components(i);
+        if (c->Owner() == root && (!c->HasParent() || !c->GetParentComponent())) proc(c);
+    }
+    TCustomControl::GetChildren(proc, root);
+}
+
+void TForm::WndProc(TMessage& m) {
+    switch (m.Msg) {
+    case WM_CLOSE: Close(); return;
+    case WM_ACTIVATE:
+        if (LOWORD(m.WParam) == WA_INACTIVE) OnDeactivate(this);
+        else OnActivate(this);
+        break;
+    case CM_DEFERRED:
+        if (reinterpret_cast<TForm*>(m.LParam) == this) {
+            delete this;
+            return;
+        }
+        break;
+    default: break;
+    }
+    TCustomControl::WndProc(m);
+}
+
+} // namespace fw
