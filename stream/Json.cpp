@@ -1,58 +1,13 @@
 #include "stream/Json.h"
 
+#include "toolkit/core/Text.h"
+
 #include <algorithm>
 #include <charconv>
 
 namespace fw {
 
 namespace {
-
-void AppendCodePoint(std::string& out, uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Length of the UTF-8 sequence at s[i] and its code point; 0 when malformed.
-// Encoded surrogates are accepted only when allowSurrogates is set.
-size_t DecodeSequence(std::string_view s, size_t i, bool allowSurrogates, uint32_t& cp) {
-    auto c = static_cast<unsigned char>(s[i]);
-    size_t len;
-    uint32_t min;
-    if (c < 0x80) {
-        cp = c;
-        return 1;
-    } else if ((c & 0xE0) == 0xC0) {
-        len = 2; cp = c & 0x1F; min = 0x80;
-    } else if ((c & 0xF0) == 0xE0) {
-        len = 3; cp = c & 0x0F; min = 0x800;
-    } else if ((c & 0xF8) == 0xF0) {
-        len = 4; cp = c & 0x07; min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (s.size() - i < len) return 0;
-    for (size_t k = 1; k < len; ++k) {
-        auto cc = static_cast<unsigned char>(s[i + k]);
-        if ((cc & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (cc & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF) return 0;
-    if (!allowSurrogates && cp >= 0xD800 && cp <= 0xDFFF) return 0;
-    return len;
-}
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -273,7 +228,7 @@ private:
                 Advance();
             } else {
                 uint32_t cp;
-                size_t len = DecodeSequence(FText, FPos, false, cp);
+                size_t len = DecodeUtf8Sequence(FText, FPos, false, cp);
                 if (len == 0) Fail("malformed UTF-8 in a string");
                 out.append(FText.substr(FPos, len));
                 for (size_t k = 0; k < len; ++k) Advance();
@@ -307,7 +262,7 @@ private:
                     for (int k = 0; k < 6; ++k) Advance();
                 }
             }
-            AppendCodePoint(out, cp);
+            AppendUtf8(out, cp);
             return;
         }
         default:
@@ -384,7 +339,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
             continue;
         }
         uint32_t cp;
-        size_t len = DecodeSequence(text, i, true, cp);
+        size_t len = DecodeUtf8Sequence(text, i, true, cp);
         if (len == 0) {
             AppendEscape(out, 0xFFFD); // never emit malformed UTF-8
             ++i;

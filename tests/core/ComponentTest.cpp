@@ -3,20 +3,14 @@
 #include "toolkit/core/Exception.h"
 #include "toolkit/core/List.h"
 
+#include "support/TestUtil.h"
+
 #include <gtest/gtest.h>
 
 using namespace fw;
 using namespace fwtest;
 
 namespace {
-std::string MessageOf(const std::function<void()>& fn) {
-    try {
-        fn();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return "(no error)";
-}
 
 // Records the notifications it hears.
 class TListener : public TComponent {

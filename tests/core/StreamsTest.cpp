@@ -2,25 +2,20 @@
 #include "toolkit/core/Exception.h"
 #include "toolkit/core/Stream.h"
 
+#include "support/TestUtil.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 using namespace fw;
+using namespace fwtest;
 
 namespace {
 std::string TempDir() {
     const char* t = std::getenv("FW_TEST_TMP");
     std::string dir = t ? t : ".";
     return dir;
-}
-std::string MessageOf(const std::function<void()>& fn) {
-    try {
-        fn();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return "(no error)";
 }
 } // namespace
 

@@ -7,6 +7,8 @@
 #include "support/TestComponents.h"
 #include "toolkit/core/Exception.h"
 
+#include "support/TestUtil.h"
+
 #include <gtest/gtest.h>
 
 using namespace fw;
@@ -35,14 +37,6 @@ std::vector<TComponent*> ReadList(const Bytes& bytes, TComponent* owner, TCompon
     return read;
 }
 
-std::string MessageOf(const std::function<void()>& fn) {
-    try {
-        fn();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return "(no error)";
-}
 
 struct ReadFixture : ::testing::Test {
     TTestForm source{nullptr};

@@ -8,6 +8,29 @@ namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 
+// Decodes one sequence at s[i]; returns the code point and advances i, or
+// -1 on a malformed sequence (i advanced by one byte).
+long DecodeUtf8(std::string_view s, size_t& i, bool allowSurrogates) {
+    uint32_t cp = 0;
+    size_t len = DecodeUtf8Sequence(s, i, allowSurrogates, cp);
+    if (len == 0) {
+        ++i;
+        return -1;
+    }
+    i += len;
+    return static_cast<long>(cp);
+}
+
+// Windows-1252 bytes 80..9F; the undefined ones map to the C1 control of the same value.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+} // namespace
+
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -26,57 +49,31 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one sequence at s[i]; returns the code point and advances i. With
-// allowSurrogates, encoded surrogates (ED A0..BF xx) are accepted (WTF-8).
-// Returns -1 on a malformed sequence (i advanced by one byte).
-long DecodeUtf8(std::string_view s, size_t& i, bool allowSurrogates) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
+size_t DecodeUtf8Sequence(std::string_view s, size_t i, bool allowSurrogates, uint32_t& cp) {
+    auto c = static_cast<unsigned char>(s[i]);
+    size_t len;
+    uint32_t min;
     if (c < 0x80) {
-        ++i;
-        return c;
-    }
-    int len;
-    char32_t cp;
-    char32_t min;
-    if ((c & 0xE0) == 0xC0) {
+        cp = c;
+        return 1;
+    } else if ((c & 0xE0) == 0xC0) {
         len = 2; cp = c & 0x1F; min = 0x80;
     } else if ((c & 0xF0) == 0xE0) {
         len = 3; cp = c & 0x0F; min = 0x800;
     } else if ((c & 0xF8) == 0xF0) {
         len = 4; cp = c & 0x07; min = 0x10000;
     } else {
-        ++i;
-        return -1;
+        return 0;
     }
-    if (i + len > s.size()) {
-        ++i;
-        return -1;
-    }
-    for (int k = 1; k < len; ++k) {
-        unsigned char cc = static_cast<unsigned char>(s[i + k]);
-        if ((cc & 0xC0) != 0x80) {
-            ++i;
-            return -1;
-        }
+    if (i + len > s.size()) return 0;
+    for (size_t k = 1; k < len; ++k) {
+        auto cc = static_cast<unsigned char>(s[i + k]);
+        if ((cc & 0xC0) != 0x80) return 0;
         cp = (cp << 6) | (cc & 0x3F);
     }
-    if (cp < min || cp > 0x10FFFF || (!allowSurrogates && cp >= 0xD800 && cp <= 0xDFFF)) {
-        ++i;
-        return -1;
-    }
-    i += len;
-    return static_cast<long>(cp);
+    if (cp < min || cp > 0x10FFFF || (!allowSurrogates && cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return len;
 }
-
-// Windows-1252 bytes 80..9F; the undefined ones map to the C1 control of the same value.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-} // namespace
 
 std::u16string Utf8ToUtf16(std::string_view utf8) {
     std::u16string out;

@@ -2,6 +2,8 @@
 // Text conversion. Inside the program text is UTF-8 in std::string; it becomes
 // UTF-16 at the Win32 boundary and in wide-string stream values, and the system
 // code page in code-page stream values.
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,6 +13,12 @@ namespace fw {
 // UTF-16 are kept as three-byte sequences (WTF-8) so they survive a round trip.
 std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view utf16);
+
+// One code point appended as UTF-8 (surrogates too, as three bytes).
+void AppendUtf8(std::string& out, char32_t cp);
+// The length of the UTF-8 sequence at s[i] with its code point in cp, or 0
+// when it is malformed. Encoded surrogates count only with allowSurrogates.
+size_t DecodeUtf8Sequence(std::string_view s, size_t i, bool allowSurrogates, uint32_t& cp);
 
 // True when the bytes are well-formed UTF-8 (surrogate code points excluded).
 bool IsValidUtf8(std::string_view bytes);

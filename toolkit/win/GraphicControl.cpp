@@ -4,6 +4,20 @@
 
 namespace fw {
 
+namespace {
+// Sets the device context for the length of one Paint, on every way out.
+class TPaintScope {
+public:
+    TPaintScope(HDC& slot, HDC dc) : FSlot(slot) { FSlot = dc; }
+    ~TPaintScope() { FSlot = nullptr; }
+    TPaintScope(const TPaintScope&) = delete;
+    TPaintScope& operator=(const TPaintScope&) = delete;
+
+private:
+    HDC& FSlot;
+};
+} // namespace
+
 const TClassInfo& TGraphicControl::StaticClassInfo() {
     static const TClassInfo info = TClassBuilder<TGraphicControl, TControl>().Build();
     return info;
@@ -17,28 +31,16 @@ const TClassInfo& TCustomControl::StaticClassInfo() {
 void TGraphicControl::WndProc(TMessage& m) {
     if (m.Msg == WM_PAINT && m.WParam) {
         // The parent passes its device context, its origin moved to our corner.
-        FPaintDC = reinterpret_cast<HDC>(m.WParam);
-        try {
-            Paint();
-        } catch (...) {
-            FPaintDC = nullptr;
-            throw;
-        }
-        FPaintDC = nullptr;
+        TPaintScope scope(FPaintDC, reinterpret_cast<HDC>(m.WParam));
+        Paint();
         return;
     }
     TControl::WndProc(m);
 }
 
 void TCustomControl::PaintWindow(HDC dc) {
-    FPaintDC = dc;
-    try {
-        Paint();
-    } catch (...) {
-        FPaintDC = nullptr;
-        throw;
-    }
-    FPaintDC = nullptr;
+    TPaintScope scope(FPaintDC, dc);
+    Paint();
 }
 
 } // namespace fw

@@ -129,8 +129,8 @@ int TRecordingModalUI::MessageBox(const std::string& text, const std::string& ca
     return a;
 }
 
-bool TRecordingModalUI::OpenFile(TFileDialogRequest& r) {
-    Calls.push_back({"OpenFile", r.FileName, r.Title, 0});
+bool TRecordingModalUI::FileAnswer(const char* kind, TFileDialogRequest& r) {
+    Calls.push_back({kind, r.FileName, r.Title, 0});
     if (FileAnswers.empty()) return false;
     std::string a = FileAnswers.front();
     FileAnswers.pop_front();
@@ -139,15 +139,8 @@ bool TRecordingModalUI::OpenFile(TFileDialogRequest& r) {
     return true;
 }
 
-bool TRecordingModalUI::SaveFile(TFileDialogRequest& r) {
-    Calls.push_back({"SaveFile", r.FileName, r.Title, 0});
-    if (FileAnswers.empty()) return false;
-    std::string a = FileAnswers.front();
-    FileAnswers.pop_front();
-    if (a.empty()) return false;
-    r.FileName = a;
-    return true;
-}
+bool TRecordingModalUI::OpenFile(TFileDialogRequest& r) { return FileAnswer("OpenFile", r); }
+bool TRecordingModalUI::SaveFile(TFileDialogRequest& r) { return FileAnswer("SaveFile", r); }
 
 bool TRecordingModalUI::ChooseColor(int32_t& color) {
     Calls.push_back({"ChooseColor", std::to_string(color), "", 0});

@@ -72,6 +72,9 @@ public:
     bool SaveFile(TFileDialogRequest& request) override;
     bool ChooseColor(int32_t& color) override;
     bool ChooseFont(TFontData& font) override;
+
+private:
+    bool FileAnswer(const char* kind, TFileDialogRequest& request);
 };
 
 // Installs a recorder for the life of the object (tests).
