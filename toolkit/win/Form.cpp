@@ -2,6 +2,7 @@
 
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/win/Application.h"
+#include "toolkit/win/Menus.h"
 
 #include <vector>
 
@@ -21,6 +22,7 @@ const TClassInfo& TForm::StaticClassInfo() {
             .Default(static_cast<int32_t>(0xFF00000F))
             .Prop("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle)
             .Default(fsNormal)
+            .Prop("Menu", &TForm::Menu, &TForm::SetMenu)
             .Prop("Position", &TForm::Position, &TForm::SetPosition)
             .Default(poDesigned)
             // A form is created hidden; showing it is the program's business.
@@ -45,6 +47,7 @@ TForm::TForm(TComponent* owner) : TCustomControl(owner) {
 
 TForm::~TForm() {
     Destroying();
+    SetMenu(nullptr);
     try {
         OnDestroy(this);
     } catch (...) {
@@ -92,7 +95,44 @@ void TForm::CreateParams(TCreateParams& p) {
 
 void TForm::CreateWnd() {
     TCustomControl::CreateWnd();
+    AttachMenu(true);
     Realign();
+}
+
+void TForm::DestroyWnd() {
+    AttachMenu(false);
+    TCustomControl::DestroyWnd();
+}
+
+void TForm::AttachMenu(bool attach) {
+    if (!HandleAllocated()) return;
+    // A child window's menu slot holds its id, not a menu.
+    if (GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_CHILD) return;
+    HMENU bar = attach && FMenu ? FMenu->Handle() : nullptr;
+    if (GetMenu(Handle()) != bar) ::SetMenu(Handle(), bar);
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+    if (FMenu == menu) return;
+    if (menu && menu->FForm) menu->FForm->SetMenu(nullptr); // one bar, one window
+    if (FMenu) {
+        AttachMenu(false);
+        FMenu->FForm = nullptr;
+        FMenu->RemoveFreeNotification(this);
+    }
+    FMenu = menu;
+    if (menu) {
+        menu->FForm = this;
+        menu->FreeNotification(this);
+        AttachMenu(true);
+    }
+    // The bar took or gave back client area.
+    if (HandleAllocated() && !HasState(csDestroying)) Realign();
+}
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+    TCustomControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == FMenu) SetMenu(nullptr);
 }
 
 RECT TForm::ClientRect() const {
@@ -236,6 +276,10 @@ void TForm::WndProc(TMessage& m) {
     case WM_ACTIVATE:
         if (LOWORD(m.WParam) == WA_INACTIVE) OnDeactivate(this);
         else OnActivate(this);
+        break;
+    case WM_COMMAND:
+        // From the menu bar: no control window, notification code 0.
+        if (m.LParam == 0 && HIWORD(m.WParam) == 0 && FMenu && FMenu->DispatchCommand(LOWORD(m.WParam))) return;
         break;
     case CM_DEFERRED:
         if (reinterpret_cast<TForm*>(m.LParam) == this) {

@@ -6,6 +6,8 @@
 
 namespace fw {
 
+class TMainMenu;
+
 FW_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
 FW_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
 FW_SET(TBorderIcons, TBorderIcon);
@@ -50,6 +52,9 @@ class TForm : public TCustomControl {
     void SetFormClientHeight(int32_t v);
     RECT ClientRect() const override;
     void SetVisible(bool v) override;
+    // The menu bar; WM_COMMAND of its items clicks them.
+    TMainMenu* Menu() const { return FMenu; }
+    void SetMenu(TMainMenu* menu);
 
     // Fired by the application after the stored layout has been read.
     virtual void DoCreate() { OnCreate(this); }
@@ -65,14 +70,19 @@ class TForm : public TCustomControl {
     // Stored: the form's own components without a parent, then its controls.
     void GetChildren(const TGetChildProc& proc, TComponent* root) override;
     void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    void DestroyWnd() override;
 
 private:
     void WindowStyles(DWORD& style, DWORD& exStyle) const;
     void PlaceOnShow();
+    // Shows FMenu on the window, or takes the bar away (a window destroys
+    // the menu it shows, and the menu is not the window's to destroy).
+    void AttachMenu(bool attach);
 
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
@@ -80,6 +90,7 @@ private:
     TPosition FPosition = poDesigned;
     int32_t FModalResult = mrNone;
     bool FModal = false;
+    TMainMenu* FMenu = nullptr;
 };
 
 } // namespace fw
