@@ -107,8 +107,8 @@ Bytes U32(uint32_t v) {
 
 // A 32x32 icon: a diagonal band of red, the rest see-through.
 Bytes BandIcon() {
-    return gfxtest::MakeIcon(
-        32, [](int, int) { return 0xFF0000u; }, [](int x, int y) { return std::abs(x - y) > 4; });
+    auto masked = [](int x, int y) { return std::abs(x - y) > 4; };
+    return gfxtest::MakeIcon(32, [=](int x, int y) { return masked(x, y) ? 0u : 0xFF0000u; }, masked);
 }
 
 struct StreamFixture : ::testing::Test {

@@ -96,11 +96,11 @@ inline Bytes SmallBmp() {
     return MakeBmp(s);
 }
 
-// An icon file image with one 32-bit image of side n: the colour of pixel
-// (x, y from the top) comes from `color`, and pixels where `masked` holds
-// show what is beneath.
-inline Bytes MakeIcon(int n, const std::function<uint32_t(int, int)>& color,
-                      const std::function<bool(int, int)>& masked) {
+// One 32-bit icon image of side n (header, colour rows, mask rows): the
+// colour of pixel (x, y from the top) comes from `color`, and pixels where
+// `masked` holds show what is beneath.
+inline Bytes IconImage(int n, const std::function<uint32_t(int, int)>& color,
+                       const std::function<bool(int, int)>& masked) {
     Bytes image;
     Put32(image, 40);
     Put32(image, static_cast<uint32_t>(n));
@@ -118,20 +118,36 @@ inline Bytes MakeIcon(int n, const std::function<uint32_t(int, int)>& color,
             if (masked(x, y)) row[static_cast<size_t>(x / 8)] |= static_cast<uint8_t>(0x80 >> (x % 8));
         image.insert(image.end(), row.begin(), row.end());
     }
+    return image;
+}
+
+// An icon file image: directory, entries, then the images in order. Sides
+// are read from each image's header.
+inline Bytes IconFile(const std::vector<Bytes>& images) {
     Bytes b;
     Put16(b, 0);
     Put16(b, 1);
-    Put16(b, 1);
-    b.push_back(static_cast<uint8_t>(n));
-    b.push_back(static_cast<uint8_t>(n));
-    b.push_back(0);
-    b.push_back(0);
-    Put16(b, 1);
-    Put16(b, 32);
-    Put32(b, static_cast<uint32_t>(image.size()));
-    Put32(b, 22);
-    b.insert(b.end(), image.begin(), image.end());
+    Put16(b, static_cast<uint32_t>(images.size()));
+    uint32_t offset = 6 + 16 * static_cast<uint32_t>(images.size());
+    for (const Bytes& img : images) {
+        const uint32_t side = Get32(img, 4);
+        b.push_back(static_cast<uint8_t>(side));
+        b.push_back(static_cast<uint8_t>(side));
+        b.push_back(0);
+        b.push_back(0);
+        Put16(b, 1);
+        Put16(b, img[14]);
+        Put32(b, static_cast<uint32_t>(img.size()));
+        Put32(b, offset);
+        offset += static_cast<uint32_t>(img.size());
+    }
+    for (const Bytes& img : images) b.insert(b.end(), img.begin(), img.end());
     return b;
+}
+
+inline Bytes MakeIcon(int n, const std::function<uint32_t(int, int)>& color,
+                      const std::function<bool(int, int)>& masked) {
+    return IconFile({IconImage(n, color, masked)});
 }
 
 // Pixels of a DC area as 0x00RRGGBB, row by row from the top.
