@@ -96,8 +96,11 @@ TEST(CursorIdents, IdentifiersRoundTripAndShapesExist) {
     EXPECT_EQ(CursorHandle(crHourGlass), LoadCursorW(nullptr, IDC_WAIT));
     EXPECT_EQ(CursorHandle(crSizeWE), LoadCursorW(nullptr, IDC_SIZEWE));
     EXPECT_EQ(CursorHandle(12345), LoadCursorW(nullptr, IDC_ARROW)) << "unknown ids show the arrow";
-    for (const auto& [id, name] : CursorIdents().Entries())
-        if (id != crNone) EXPECT_NE(CursorHandle(id), nullptr) << name;
+    for (const auto& [id, name] : CursorIdents().Entries()) {
+        if (id != crNone) {
+            EXPECT_NE(CursorHandle(id), nullptr) << name;
+        }
+    }
 }
 
 TEST(CharsetIdents, IdentifiersRoundTrip) {

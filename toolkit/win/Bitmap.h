@@ -38,7 +38,8 @@ class TBitmap : public TGraphic {
     void SetPixelFormat(TPixelFormat format);
 
     TCanvas* Canvas();
-    // The DIB section (null when empty); owned by the bitmap.
+    // The DIB section (null when empty); owned by the bitmap, and selected
+    // into the canvas's DC once the canvas has drawn.
     HBITMAP Handle() const { return FHandle; }
     // The bytes of row y, counted from the top, in the pixel format's layout.
     uint8_t* ScanLine(int32_t y);

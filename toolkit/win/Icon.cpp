@@ -30,12 +30,13 @@ void TIcon::SetHeight(int32_t) { throw EInvalidGraphicOperation("Cannot change t
 void TIcon::SetHandle(HICON icon) {
     if (icon == FHandle) return;
     int32_t w = 0, h = 0;
-    ICONINFO ii{};
-    if (icon && GetIconInfo(icon, &ii)) {
+    if (icon) {
+        ICONINFO ii{};
+        if (!GetIconInfo(icon, &ii)) throw EInvalidGraphic("Icon image is not valid");
         BITMAP bm{};
         if (GetObjectW(ii.hbmColor ? ii.hbmColor : ii.hbmMask, sizeof bm, &bm)) {
             w = bm.bmWidth;
-            h = ii.hbmColor ? bm.bmHeight : bm.bmHeight / 2;
+            h = ii.hbmColor ? bm.bmHeight : bm.bmHeight / 2; // monochrome: mask and image stacked
         }
         if (ii.hbmColor) DeleteObject(ii.hbmColor);
         if (ii.hbmMask) DeleteObject(ii.hbmMask);

@@ -27,7 +27,8 @@ class TIcon : public TGraphic {
 
     // The icon shown; owned by the TIcon.
     HICON Handle() const { return FHandle; }
-    // Takes ownership of an icon handle (null: empty).
+    // Takes ownership of an icon handle (null: empty); a handle that is no
+    // icon is refused and stays the caller's.
     void SetHandle(HICON icon);
     // Gives up ownership of the handle and leaves the icon empty.
     HICON ReleaseHandle();
