@@ -146,7 +146,8 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
 
 void TCanvas::TextRect(const RECT& r, int x, int y, const std::string& text) {
     std::wstring w = win::Wide(text);
-    UINT options = ETO_CLIPPED | (FBrush->Style() == bsClear ? 0 : ETO_OPAQUE);
+    // Only a solid brush sets the background colour the rectangle is filled with.
+    UINT options = ETO_CLIPPED | (FBrush->Style() == bsSolid ? ETO_OPAQUE : 0);
     ::ExtTextOutW(Require(stFont | stBrush), x, y, options, &r, w.c_str(), static_cast<UINT>(w.size()), nullptr);
     Changed();
 }

@@ -57,7 +57,7 @@ class TCanvas : public TPersistent {
 
     // Text in the font, on the brush colour unless the brush is clear.
     void TextOut(int x, int y, const std::string& text);
-    // Text clipped to r.
+    // Text clipped to r, which a solid brush fills first.
     void TextRect(const RECT& r, int x, int y, const std::string& text);
     SIZE TextExtent(const std::string& text);
     int TextWidth(const std::string& text) { return TextExtent(text).cx; }
