@@ -181,7 +181,7 @@ TEST(HostileData, AbsurdIconFieldsAreRefused) {
     const size_t img = 22; // the image header
     Bytes png = good;
     const uint8_t sig[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    std::copy(sig, sig + 8, png.begin() + img);
+    for (size_t i = 0; i < sizeof sig; ++i) png[img + i] = sig[i];
     const std::pair<const char*, Bytes> cases[] = {
         {"reserved", With16(good, 0, 1)},
         {"cursor type", With16(good, 2, 2)},
