@@ -142,6 +142,8 @@ TEST(BitmapCanvas, XorShapesDrawnTwiceLeaveThePixelsAsTheyWere) {
         c.MoveTo(0, 0);
         c.LineTo(63, 47);
         c.DrawFocusRect({2, 2, 30, 30});
+        c.Polyline({{0, 47}, {32, 0}, {63, 47}});
+        c.Polygon({{5, 40}, {30, 20}, {58, 42}});
     };
     drawAll();
     EXPECT_GT(CountDifferences(before, Capture(c.Handle(), all)), 1000u);
