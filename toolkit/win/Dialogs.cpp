@@ -60,27 +60,55 @@ const TClassInfo& TOpenPictureDialog::StaticClassInfo() {
 const TClassInfo& TColorDialog::StaticClassInfo() {
     static const TClassInfo info = TClassBuilder<TColorDialog, TCommonDialog>()
                                        .Prop("Color", &TColorDialog::Color, &TColorDialog::Color)
-                                       .Default(0)
+                                       .Type(ColorType())
+                                       .Default(clBlack)
                                        .Build();
     return info;
 }
 
 bool TColorDialog::Execute() {
-    int32_t c = Color;
+    // The dialog knows RGB values only: a system colour is offered as it
+    // looks now.
+    int32_t c = static_cast<int32_t>(ColorToRGB(Color));
     if (!ModalUI().ChooseColor(c)) return false;
     Color = c;
     return true;
 }
 
 const TClassInfo& TFontDialog::StaticClassInfo() {
-    static const TClassInfo info = TClassBuilder<TFontDialog, TCommonDialog>().Build();
+    static const TClassInfo info = TClassBuilder<TFontDialog, TCommonDialog>()
+                                       .Prop("Font", &TFontDialog::Font, &TFontDialog::SetFont)
+                                       .Build();
     return info;
 }
 
 bool TFontDialog::Execute() {
-    TFontData f = Font;
-    if (!ModalUI().ChooseFont(f)) return false;
-    Font = f;
+    TFont& font = *FFont;
+    TFontData d;
+    d.Name = font.Name();
+    d.Height = font.Height();
+    d.Bold = font.Style().Contains(fsBold);
+    d.Italic = font.Style().Contains(fsItalic);
+    d.Underline = font.Style().Contains(fsUnderline);
+    d.StrikeOut = font.Style().Contains(fsStrikeOut);
+    const int32_t shownColor = static_cast<int32_t>(ColorToRGB(font.Color()));
+    d.Color = shownColor;
+    d.Charset = static_cast<uint8_t>(font.Charset());
+    if (!ModalUI().ChooseFont(d)) return false;
+    TFont chosen;
+    chosen.Assign(&font); // keeps what the dialog does not show (pitch, resolution)
+    chosen.SetName(d.Name);
+    chosen.SetHeight(d.Height);
+    TFontStyles style;
+    if (d.Bold) style.Include(fsBold);
+    if (d.Italic) style.Include(fsItalic);
+    if (d.Underline) style.Include(fsUnderline);
+    if (d.StrikeOut) style.Include(fsStrikeOut);
+    chosen.SetStyle(style);
+    // A system colour stays one unless the user picked another colour.
+    if (d.Color != shownColor) chosen.SetColor(d.Color);
+    chosen.SetCharset(d.Charset);
+    font.Assign(&chosen); // one change notice
     return true;
 }
 

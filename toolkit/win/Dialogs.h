@@ -5,8 +5,11 @@
 // dialog leaves the component as it was.
 #include "toolkit/core/Component.h"
 #include "toolkit/core/Enums.h"
+#include "toolkit/win/Colors.h"
+#include "toolkit/win/Font.h"
 #include "toolkit/win/ModalUI.h"
 
+#include <memory>
 #include <string>
 
 namespace fw {
@@ -62,16 +65,20 @@ private:
 class TColorDialog : public TCommonDialog {
     FW_CLASS(TColorDialog)
     using TCommonDialog::TCommonDialog;
-    // 0x00BBGGRR.
-    int32_t Color = 0;
+    // Offered first; the colour chosen (always RGB) afterwards.
+    TColor Color = clBlack;
     bool Execute() override;
 };
 
 class TFontDialog : public TCommonDialog {
     FW_CLASS(TFontDialog)
-    using TCommonDialog::TCommonDialog;
-    TFontData Font;
+    explicit TFontDialog(TComponent* owner) : TCommonDialog(owner), FFont(std::make_unique<TFont>()) {}
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(TFont* v) { FFont->Assign(v); }
     bool Execute() override;
+
+private:
+    std::unique_ptr<TFont> FFont;
 };
 
 } // namespace fw
