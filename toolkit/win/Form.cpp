@@ -21,6 +21,7 @@ const TClassInfo& TForm::StaticClassInfo() {
             .Type(ColorType())
             .Default(clBtnFace)
             .Stored(&TForm::IsColorStored)
+            .Prop("Icon", &TForm::Icon, &TForm::SetIcon)
             .Prop("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle)
             .Default(fsNormal)
             .Prop("Position", &TForm::Position, &TForm::SetPosition)
@@ -43,6 +44,14 @@ TForm::TForm(TComponent* owner) : TCustomControl(owner) {
     // Forms start hidden, at a usable size.
     TControl::SetVisible(false);
     SetBounds(100, 100, 400, 300);
+    FIcon->OnChange = [this](TObject*) { ApplyIcon(); };
+}
+
+void TForm::ApplyIcon() {
+    if (!HandleAllocated()) return;
+    auto icon = reinterpret_cast<LPARAM>(FIcon->Handle());
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, icon);
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, icon);
 }
 
 TForm::~TForm() {
@@ -94,6 +103,7 @@ void TForm::CreateParams(TCreateParams& p) {
 
 void TForm::CreateWnd() {
     TCustomControl::CreateWnd();
+    if (!FIcon->Empty()) ApplyIcon();
     Realign();
 }
 

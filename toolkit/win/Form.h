@@ -3,6 +3,7 @@
 // class publishes the event handlers that its layout (and design files read
 // into it) bind by name.
 #include "toolkit/win/GraphicControl.h"
+#include "toolkit/win/Icon.h"
 
 namespace fw {
 
@@ -50,6 +51,9 @@ class TForm : public TCustomControl {
     void SetFormClientHeight(int32_t v);
     RECT ClientRect() const override;
     void SetVisible(bool v) override;
+    // The window's icon (the system's default when empty).
+    TIcon* Icon() const { return FIcon.get(); }
+    void SetIcon(TIcon* icon) { FIcon->Assign(icon); }
 
     // Fired by the application after the stored layout has been read.
     virtual void DoCreate() { OnCreate(this); }
@@ -73,6 +77,9 @@ protected:
 private:
     void WindowStyles(DWORD& style, DWORD& exStyle) const;
     void PlaceOnShow();
+    void ApplyIcon();
+
+    std::unique_ptr<TIcon> FIcon = std::make_unique<TIcon>();
 
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
