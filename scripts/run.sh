@@ -1,16 +1,34 @@
 #!/usr/bin/env bash
 # Sets up a fresh machine, builds the Windows tree and runs the program under
 # Wine on the current display (or a virtual one when there is none).
-# Until the designer exists, the program is the design-file tool: it builds the
-# sample design's stream from its JSON source and shows that stream as JSON.
+#
+#   bash scripts/run.sh            the toolkit gallery (until the designer exists)
+#   bash scripts/run.sh fwstream   the design-file tool on the sample design
+#
+# On a virtual display nobody sees the window: FW_SCREENSHOT=FILE.bmp makes the
+# gallery save its window to FILE.bmp and exit instead.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+what="${1:-gallery}"
 bash scripts/deps.sh
 source scripts/wine-env.sh
 fw_start_display
 fw_start_wine
 cmake --preset win >/dev/null
-cmake --build --preset win --target fwstream
-mkdir -p build/samples
-wine build/win/stream/fwstream.exe from-json samples/sample.json -o build/samples/sample.bin
-wine build/win/stream/fwstream.exe to-json build/samples/sample.bin
+case "$what" in
+  fwstream)
+    cmake --build --preset win --target fwstream
+    mkdir -p build/samples
+    wine build/win/stream/fwstream.exe from-json samples/sample.json -o build/samples/sample.bin
+    wine build/win/stream/fwstream.exe to-json build/samples/sample.bin
+    ;;
+  gallery)
+    cmake --build --preset win --target toolkit-demo
+    if [ -n "${FW_SCREENSHOT:-}" ]; then
+      wine build/win/demo/toolkit-demo.exe --screenshot "$FW_SCREENSHOT"
+    else
+      wine build/win/demo/toolkit-demo.exe
+    fi
+    ;;
+  *) echo "usage: run.sh [gallery|fwstream]" >&2; exit 2 ;;
+esac

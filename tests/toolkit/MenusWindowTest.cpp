@@ -28,7 +28,9 @@ const TClassInfo& TSpot::StaticClassInfo() {
 namespace {
 
 MENUITEMINFOW Info(HMENU menu, int pos) {
-    MENUITEMINFOW mii{sizeof mii, MIIM_ID | MIIM_FTYPE | MIIM_STATE};
+    MENUITEMINFOW mii{};
+    mii.cbSize = sizeof mii;
+    mii.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE;
     EXPECT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &mii));
     return mii;
 }

@@ -2,6 +2,7 @@
 // pointer routing to controls without windows, the design hit test, the
 // exception barrier, layout, and forms reading stored layouts in order.
 #include "stream/ClassRegistry.h"
+#include "stream/Reader.h"
 #include "stream/Writer.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/win/Application.h"
@@ -350,4 +351,54 @@ TEST(FormsInOrder, LayoutsResolveReferencesToFormsCreatedLater) {
     EXPECT_EQ(first->Partner, nullptr);
     delete first;
     EXPECT_EQ(Application().MainForm(), nullptr);
+}
+
+TEST_F(WindowFixture, FontsFollowTheParentUntilSetAndReachTheWindow) {
+    auto* box = new TBox(form);
+    box->SetParent(form);
+    auto* inner = new TBox(form);
+    inner->SetParent(box);
+    EXPECT_TRUE(inner->ParentFont());
+    box->Font()->SetHeight(-20);
+    EXPECT_FALSE(box->ParentFont()) << "a font set on the control itself";
+    EXPECT_TRUE(inner->ParentFont());
+    EXPECT_EQ(inner->Font()->Height(), -20);
+    LOGFONTW lf{};
+    HFONT shown = reinterpret_cast<HFONT>(SendMessageW(inner->Handle(), WM_GETFONT, 0, 0));
+    ASSERT_NE(shown, nullptr);
+    GetObjectW(shown, sizeof lf, &lf);
+    EXPECT_EQ(lf.lfHeight, -20);
+    inner->Font()->SetHeight(-9);
+    box->Font()->SetHeight(-30);
+    EXPECT_EQ(inner->Font()->Height(), -9) << "no longer follows";
+}
+
+TEST(ControlStream, ColoursCursorsAndFontsAsIdentifiersAndPaths) {
+    RegisterClass(TBox::StaticClassInfo());
+    TForm root(nullptr);
+    auto* box = new TBox(&root);
+    box->SetName("Box1");
+    box->SetColor(clRed);
+    box->SetCursor(crHandPoint);
+    box->Font()->SetStyle(TFontStyles{fsBold});
+    TMemoryStream s;
+    WriteComponentList(s, {box}, &root);
+    const auto& b = s.Bytes();
+    auto has = [&](const std::string& text) {
+        return std::search(b.begin(), b.end(), text.begin(), text.end()) != b.end();
+    };
+    EXPECT_TRUE(has("clRed"));
+    EXPECT_TRUE(has("crHandPoint"));
+    EXPECT_TRUE(has("Font.Style"));
+    EXPECT_TRUE(has("ParentFont")) << "stored as False beside the font";
+    TForm other(nullptr);
+    TMemoryStream in(b);
+    TReader r(in);
+    r.ReadComponents(&other, &other);
+    auto* copy = dynamic_cast<TBox*>(other.FindComponent("Box1"));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->Color(), clRed);
+    EXPECT_EQ(copy->Cursor(), crHandPoint);
+    EXPECT_TRUE(copy->Font()->Style() == TFontStyles{fsBold});
+    EXPECT_FALSE(copy->ParentFont());
 }

@@ -53,12 +53,23 @@ const TClassInfo& TControl::StaticClassInfo() {
             .Default(alNone)
             .Prop("Anchors", &TControl::Anchors, &TControl::SetAnchors)
             .Default(static_cast<int32_t>(TAnchors{akLeft, akTop}.Bits()))
+            .Prop("Color", &TControl::Color, &TControl::SetColor)
+            .Type(ColorType())
+            .Default(clBtnFace)
+            .Stored(&TControl::IsColorStored)
             .Prop("Constraints", &TControl::Constraints, &TControl::SetConstraints)
             .Prop("Cursor", &TControl::Cursor, &TControl::SetCursor)
-            .Default(0)
+            .Type(CursorType())
+            .Default(crDefault)
             .Prop("Enabled", &TControl::Enabled, &TControl::SetEnabled)
             .Default(true)
+            .Prop("Font", &TControl::Font, &TControl::SetFont)
+            .Stored(&TControl::IsFontStored)
             .Prop("Hint", &TControl::Hint, &TControl::SetHint)
+            .Prop("ParentColor", &TControl::ParentColor, &TControl::SetParentColor)
+            .Default(false)
+            .Prop("ParentFont", &TControl::ParentFont, &TControl::SetParentFont)
+            .Default(true)
             .Prop("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint)
             .Default(true)
             .Prop("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
@@ -75,8 +86,14 @@ const TClassInfo& TControl::StaticClassInfo() {
     return info;
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner), FConstraints(std::make_unique<TSizeConstraints>()) {
+TControl::TControl(TComponent* owner)
+    : TComponent(owner), FConstraints(std::make_unique<TSizeConstraints>()), FFont(std::make_unique<TFont>()) {
     FConstraints->OnChange = [this] { SetBounds(FLeft, FTop, FWidth, FHeight); };
+    FFont->OnChange = [this](TObject*) {
+        // A font set on this control itself no longer follows the parent's.
+        if (!FFollowingParent) FParentFont = false;
+        FontChanged();
+    };
 }
 
 TControl::~TControl() {
@@ -94,6 +111,7 @@ void TControl::SetParent(TWinControl* parent) {
         FParent->InsertControl(this);
         if (FParentColor) FColor = FParent->Color();
         if (FParentShowHint) FShowHint = FParent->ShowHint();
+        if (FParentFont) ParentFontChanged();
         RequestAlign();
     }
 }
@@ -223,6 +241,23 @@ void TControl::ParentColorChanged() {
         FColor = FParent->Color();
         Invalidate();
     }
+}
+
+void TControl::SetParentFont(bool v) {
+    FParentFont = v;
+    if (v) ParentFontChanged();
+}
+
+void TControl::ParentFontChanged() {
+    if (!FParentFont || !FParent) return;
+    FFollowingParent = true;
+    try {
+        FFont->Assign(FParent->Font());
+    } catch (...) {
+        FFollowingParent = false;
+        throw;
+    }
+    FFollowingParent = false;
 }
 
 void TControl::SetCursor(int32_t v) { FCursor = v; }

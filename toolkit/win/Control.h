@@ -6,6 +6,9 @@
 #include "toolkit/core/Component.h"
 #include "toolkit/core/Enums.h"
 #include "toolkit/core/Events.h"
+#include "toolkit/win/Colors.h"
+#include "toolkit/win/Cursors.h"
+#include "toolkit/win/Font.h"
 #include "toolkit/win/Messages.h"
 
 #include <memory>
@@ -113,6 +116,13 @@ class TControl : public TComponent {
     virtual void SetColor(int32_t v);
     bool ParentColor() const { return FParentColor; }
     void SetParentColor(bool v);
+    // The font; with ParentFont (the default) it follows the parent's.
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(TFont* font) { FFont->Assign(font); }
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool v);
+    bool IsColorStored() const { return !FParentColor; }
+    bool IsFontStored() const { return !FParentFont; }
     int32_t Cursor() const { return FCursor; }
     virtual void SetCursor(int32_t v);
     const std::string& Hint() const { return FHint; }
@@ -174,6 +184,9 @@ protected:
     virtual void BoundsChanged() {}
     // The parent's colour or font changed.
     virtual void ParentColorChanged();
+    virtual void ParentFontChanged();
+    // The font changed (its own or, with ParentFont, the parent's).
+    virtual void FontChanged() { Invalidate(); }
     // Re-applies the bounds to a window, if any.
     virtual void UpdateBoundsRect(const RECT& r);
     // Clamps a size to the constraints.
@@ -195,8 +208,11 @@ private:
     std::unique_ptr<TSizeConstraints> FConstraints;
     bool FVisible = true;
     bool FEnabled = true;
-    int32_t FColor = static_cast<int32_t>(0xFF00000F); // button face
+    int32_t FColor = clBtnFace;
     bool FParentColor = false;
+    std::unique_ptr<TFont> FFont;
+    bool FParentFont = true;
+    bool FFollowingParent = false; // the font change comes from the parent
     int32_t FCursor = 0;
     std::string FHint;
     bool FShowHint = false;

@@ -19,7 +19,10 @@ const TClassInfo& TForm::StaticClassInfo() {
             .Prop("ClientHeight", &TForm::FormClientHeight, &TForm::SetFormClientHeight)
             .Prop("ClientWidth", &TForm::FormClientWidth, &TForm::SetFormClientWidth)
             .Prop("Color", &TForm::Color, &TForm::SetColor)
-            .Default(static_cast<int32_t>(0xFF00000F))
+            .Type(ColorType())
+            .Default(clBtnFace)
+            .Stored(&TForm::IsColorStored)
+            .Prop("Icon", &TForm::Icon, &TForm::SetIcon)
             .Prop("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle)
             .Default(fsNormal)
             .Prop("Menu", &TForm::Menu, &TForm::SetMenu)
@@ -43,6 +46,14 @@ TForm::TForm(TComponent* owner) : TCustomControl(owner) {
     // Forms start hidden, at a usable size.
     TControl::SetVisible(false);
     SetBounds(100, 100, 400, 300);
+    FIcon->OnChange = [this](TObject*) { ApplyIcon(); };
+}
+
+void TForm::ApplyIcon() {
+    if (!HandleAllocated()) return;
+    auto icon = reinterpret_cast<LPARAM>(FIcon->Handle());
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, icon);
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, icon);
 }
 
 TForm::~TForm() {
@@ -95,6 +106,7 @@ void TForm::CreateParams(TCreateParams& p) {
 
 void TForm::CreateWnd() {
     TCustomControl::CreateWnd();
+    if (!FIcon->Empty()) ApplyIcon();
     AttachMenu(true);
     Realign();
 }

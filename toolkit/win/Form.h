@@ -3,6 +3,7 @@
 // class publishes the event handlers that its layout (and design files read
 // into it) bind by name.
 #include "toolkit/win/GraphicControl.h"
+#include "toolkit/win/Icon.h"
 
 namespace fw {
 
@@ -52,6 +53,9 @@ class TForm : public TCustomControl {
     void SetFormClientHeight(int32_t v);
     RECT ClientRect() const override;
     void SetVisible(bool v) override;
+    // The window's icon (the system's default when empty).
+    TIcon* Icon() const { return FIcon.get(); }
+    void SetIcon(TIcon* icon) { FIcon->Assign(icon); }
     // The menu bar; WM_COMMAND of its items clicks them.
     TMainMenu* Menu() const { return FMenu; }
     void SetMenu(TMainMenu* menu);
@@ -80,9 +84,12 @@ protected:
 private:
     void WindowStyles(DWORD& style, DWORD& exStyle) const;
     void PlaceOnShow();
+    void ApplyIcon();
     // Shows FMenu on the window, or takes the bar away (a window destroys
     // the menu it shows, and the menu is not the window's to destroy).
     void AttachMenu(bool attach);
+
+    std::unique_ptr<TIcon> FIcon = std::make_unique<TIcon>();
 
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};

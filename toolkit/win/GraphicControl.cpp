@@ -5,16 +5,26 @@
 namespace fw {
 
 namespace {
-// Sets the device context for the length of one Paint, on every way out.
+// Binds the device context and the canvas for the length of one Paint, on
+// every way out; the canvas starts with the control's font and colour.
 class TPaintScope {
 public:
-    TPaintScope(HDC& slot, HDC dc) : FSlot(slot) { FSlot = dc; }
-    ~TPaintScope() { FSlot = nullptr; }
+    TPaintScope(HDC& slot, TCanvas& canvas, HDC dc, TControl& control) : FSlot(slot), FCanvas(canvas) {
+        FSlot = dc;
+        FCanvas.SetHandle(dc);
+        FCanvas.Font()->Assign(control.Font());
+        FCanvas.Brush()->SetColor(control.Color());
+    }
+    ~TPaintScope() {
+        FCanvas.SetHandle(nullptr);
+        FSlot = nullptr;
+    }
     TPaintScope(const TPaintScope&) = delete;
     TPaintScope& operator=(const TPaintScope&) = delete;
 
 private:
     HDC& FSlot;
+    TCanvas& FCanvas;
 };
 } // namespace
 
@@ -31,7 +41,7 @@ const TClassInfo& TCustomControl::StaticClassInfo() {
 void TGraphicControl::WndProc(TMessage& m) {
     if (m.Msg == WM_PAINT && m.WParam) {
         // The parent passes its device context, its origin moved to our corner.
-        TPaintScope scope(FPaintDC, reinterpret_cast<HDC>(m.WParam));
+        TPaintScope scope(FPaintDC, *FCanvas, reinterpret_cast<HDC>(m.WParam), *this);
         Paint();
         return;
     }
@@ -39,7 +49,7 @@ void TGraphicControl::WndProc(TMessage& m) {
 }
 
 void TCustomControl::PaintWindow(HDC dc) {
-    TPaintScope scope(FPaintDC, dc);
+    TPaintScope scope(FPaintDC, *FCanvas, dc, *this);
     Paint();
 }
 

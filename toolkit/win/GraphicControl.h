@@ -2,6 +2,7 @@
 // Controls drawn on their parent's window (TGraphicControl) and windowed
 // controls that draw themselves (TCustomControl). Both paint through Paint()
 // with the device context in PaintDC().
+#include "toolkit/win/Canvas.h"
 #include "toolkit/win/WinControl.h"
 
 namespace fw {
@@ -11,19 +12,24 @@ class TGraphicControl : public TControl {
     explicit TGraphicControl(TComponent* owner) : TControl(owner) {}
     void WndProc(TMessage& message) override;
 
+    // Drawing surface, valid inside Paint: the parent's device context with
+    // its origin at the control's top-left corner.
+    TCanvas* Canvas() const { return FCanvas.get(); }
+
 protected:
     virtual void Paint() {}
-    // The device context being painted on, its origin at the control's
-    // top-left corner (valid inside Paint only).
     HDC PaintDC() const { return FPaintDC; }
 
 private:
     HDC FPaintDC = nullptr;
+    std::unique_ptr<TCanvas> FCanvas = std::make_unique<TCanvas>();
 };
 
 class TCustomControl : public TWinControl {
     FW_CLASS(TCustomControl)
     explicit TCustomControl(TComponent* owner) : TWinControl(owner) {}
+
+    TCanvas* Canvas() const { return FCanvas.get(); }
 
 protected:
     virtual void Paint() {}
@@ -32,6 +38,7 @@ protected:
 
 private:
     HDC FPaintDC = nullptr;
+    std::unique_ptr<TCanvas> FCanvas = std::make_unique<TCanvas>();
 };
 
 } // namespace fw

@@ -165,6 +165,7 @@ void TWinControl::CreateWnd() {
     }
     FHandle = h;
     if (!FindControl(h)) SetPropW(h, kObjectProp, this);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), FALSE);
     RECT client;
     GetClientRect(h, &client);
     FLastClient = {client.right, client.bottom};
@@ -386,6 +387,13 @@ std::string TWinControl::GetText() const {
 
 void TWinControl::SetCursor(int32_t v) { TControl::SetCursor(v); }
 
+// The window shows the new font, and children that follow ours follow.
+void TWinControl::FontChanged() {
+    if (FHandle) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);
+    for (int i = 0; i < ControlCount(); ++i) Controls(i)->ParentFontChanged();
+    Invalidate();
+}
+
 void TWinControl::SetColor(int32_t v) {
     TControl::SetColor(v);
     for (int i = 0; i < ControlCount(); ++i) Controls(i)->ParentColorChanged();
@@ -581,9 +589,7 @@ void TWinControl::WndProc(TMessage& m) {
         if (FDefWndProc == DefWindowProcW) {
             RECT r;
             GetClientRect(FHandle, &r);
-            int32_t c = Color();
-            COLORREF rgb = c < 0 ? GetSysColor(c & 0xFF) : static_cast<COLORREF>(c & 0xFFFFFF);
-            HBRUSH b = CreateSolidBrush(rgb);
+            HBRUSH b = CreateSolidBrush(ColorToRGB(Color()));
             FillRect(reinterpret_cast<HDC>(m.WParam), &r, b);
             DeleteObject(b);
             m.Result = 1;
@@ -659,6 +665,13 @@ void TWinControl::WndProc(TMessage& m) {
                 m.Result = TRUE;
                 return;
             }
+        }
+        break;
+    case WM_GETFONT:
+        // Our own window classes answer like the system controls do.
+        if (FDefWndProc == DefWindowProcW) {
+            m.Result = reinterpret_cast<LRESULT>(Font()->Handle());
+            return;
         }
         break;
     case CM_DESIGNHITTEST: m.Result = 0; return;

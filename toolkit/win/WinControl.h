@@ -115,6 +115,7 @@ protected:
     // background is filled with Color, then PaintWindow, then the children
     // without windows.
     virtual void PaintWindow(HDC dc) {}
+    void FontChanged() override;
     void PaintControls(HDC dc, const RECT& updateRect);
     virtual void AlignControls(RECT& rect);
     void UpdateBoundsRect(const RECT& r) override;

@@ -1,0 +1,38 @@
+// Stored layouts written as JSON become forms.
+#include "toolkit/core/Exception.h"
+#include "toolkit/win/Application.h"
+#include "toolkit/win/Form.h"
+#include "toolkit/win/Layouts.h"
+
+#include <gtest/gtest.h>
+
+using namespace fw;
+
+TEST(Layouts, JsonLayoutBecomesAForm) {
+    const char* json = R"({ "components": [ { "class": "TForm", "name": "Layout1",
+        "properties": [ ["Caption", {"type": "string", "value": "From JSON"}],
+                        ["ClientWidth", {"type": "int16", "value": 321}],
+                        ["Color", {"type": "ident", "value": "clWindow"}] ] } ],
+        "listEnds": 0 })";
+    TForm* form = Application().CreateForm<TForm>(LayoutFromJson(json));
+    EXPECT_EQ(form->Name(), "Layout1");
+    EXPECT_EQ(form->GetText(), "From JSON");
+    EXPECT_EQ(form->ClientWidth(), 321);
+    EXPECT_EQ(form->Color(), clWindow);
+    delete form;
+}
+
+TEST(Layouts, BadLayoutsAndMissingResourcesFailClearly) {
+    try {
+        LayoutFromJson("{ \"components\": [ ");
+        FAIL() << "accepted";
+    } catch (const Exception& e) {
+        EXPECT_NE(e.Message().find("JSON"), std::string::npos) << e.Message();
+    }
+    try {
+        LoadResourceText(L"NO_SUCH_LAYOUT");
+        FAIL() << "found";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "Resource NO_SUCH_LAYOUT not found");
+    }
+}
