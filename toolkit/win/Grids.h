@@ -160,6 +160,7 @@ private:
         bool Columns = true;
         int32_t Index = -1;
         int64_t CellStart = 0;
+        int64_t Grab = 0; // where the pointer took the border, from the cell's end
         explicit operator bool() const { return Index >= 0; }
     };
 
@@ -181,7 +182,7 @@ private:
     void ClampTopLeft();
     void UpdateScrollBars();
     void UpdateScrollBar(int bar, bool allowed, const TGridAxis& axis, int32_t extent);
-    void Scroll(int bar, WORD code);
+    void Scroll(int bar, WORD code, int32_t thumb);
     bool MoveByKey(int32_t key, TShiftState shift);
 
     // Pointer (GridsMouse.cpp).

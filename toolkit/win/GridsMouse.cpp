@@ -28,12 +28,14 @@ TStringGrid::TSizingHit TStringGrid::SizingHitAt(int32_t x, int32_t y) const {
     int64_t bestDistance = -1;
     auto scan = [&](bool columns, const TGridAxis& axis, int64_t p, int64_t extent) {
         axis.ForEachVisible(extent, [&](int32_t i, int64_t at) {
-            int64_t d = BorderDistance(p, at + axis.Size(i), axis.Line);
+            int64_t end = at + axis.Size(i);
+            int64_t d = BorderDistance(p, end, axis.Line);
             if (d >= 0 && (bestDistance < 0 || d < bestDistance)) {
                 bestDistance = d;
                 best.Columns = columns;
                 best.Index = i;
                 best.CellStart = at;
+                best.Grab = p - end;
             }
         });
     };
@@ -65,7 +67,7 @@ void TStringGrid::MouseDown(TMouseButton button, TShiftState shift, int32_t x, i
 void TStringGrid::MouseMove(TShiftState shift, int32_t x, int32_t y) {
     if (FSizing) {
         ::SetCursor(CursorHandle(FSizing.Columns ? crHSplit : crVSplit));
-        int32_t size = static_cast<int32_t>(std::clamp<int64_t>((FSizing.Columns ? x : y) - FSizing.CellStart, 1,
+        int32_t size = static_cast<int32_t>(std::clamp<int64_t>((FSizing.Columns ? x : y) - FSizing.Grab - FSizing.CellStart, 1,
                                                                 TGridAxis::kMaxSize));
         if (FSizing.Columns) SetColWidths(FSizing.Index, size);
         else SetRowHeights(FSizing.Index, size);
@@ -109,7 +111,14 @@ void TStringGrid::WndProc(TMessage& m) {
     case WM_VSCROLL:
     case WM_HSCROLL:
         if (m.LParam == 0) { // our own bars; a control's bar reports its window
-            Scroll(m.Msg == WM_VSCROLL ? SB_VERT : SB_HORZ, LOWORD(m.WParam));
+            int bar = m.Msg == WM_VSCROLL ? SB_VERT : SB_HORZ;
+            // The message carries 16 bits of the thumb; the bar itself has all 32.
+            int32_t thumb = HIWORD(m.WParam);
+            SCROLLINFO si{};
+            si.cbSize = sizeof si;
+            si.fMask = SIF_RANGE | SIF_TRACKPOS;
+            if (GetScrollInfo(Handle(), bar, &si) && si.nMax > 0xFFFF) thumb = si.nTrackPos;
+            Scroll(bar, LOWORD(m.WParam), thumb);
             return;
         }
         break;

@@ -159,7 +159,7 @@ void TStringGrid::UpdateScrollBars() {
     FUpdatingBars = false;
 }
 
-void TStringGrid::Scroll(int bar, WORD code) {
+void TStringGrid::Scroll(int bar, WORD code, int32_t thumb) {
     bool vertical = bar == SB_VERT;
     const TGridAxis& axis = vertical ? FRows : FCols;
     int32_t page = std::max(vertical ? VisibleRowCount() : VisibleColCount(), 1);
@@ -172,15 +172,10 @@ void TStringGrid::Scroll(int bar, WORD code) {
     case SB_TOP: to = axis.Fixed; break;
     case SB_BOTTOM: to = axis.Count() - 1; break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
+    case SB_THUMBPOSITION:
         if (code == SB_THUMBTRACK && !FOptions.Contains(goThumbTracking)) return;
-        SCROLLINFO si{};
-        si.cbSize = sizeof si;
-        si.fMask = SIF_TRACKPOS;
-        if (!GetScrollInfo(Handle(), bar, &si)) return;
-        to = si.nTrackPos;
+        to = thumb;
         break;
-    }
     default: return;
     }
     if (vertical) SetTopRow(to);
