@@ -115,6 +115,9 @@ TEST_F(GridGeometry, TheVerticalScrollBarScrollsRows) {
     EXPECT_EQ(si.nMax - static_cast<int>(si.nPage) + 1, bottom) << "the thumb's end is the last top row";
     SendMessageW(Wnd(), WM_VSCROLL, SB_TOP, 0);
     EXPECT_EQ(grid->TopRow(), 1);
+    SendMessageW(Wnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-2 * WHEEL_DELTA)), 0);
+    EXPECT_EQ(grid->TopRow(), 3) << "two notches of the wheel towards the user";
+    SendMessageW(Wnd(), WM_VSCROLL, SB_TOP, 0);
     // Dragging the thumb scrolls on release, or along the way with goThumbTracking.
     SendMessageW(Wnd(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 5), 0);
     EXPECT_EQ(grid->TopRow(), 1);
