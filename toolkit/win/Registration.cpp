@@ -2,6 +2,7 @@
 
 #include "stream/ClassRegistry.h"
 #include "toolkit/win/Form.h"
+#include "toolkit/win/Grids.h"
 #include "toolkit/win/MenuAndDialogClasses.h"
 
 namespace fw {
@@ -9,6 +10,7 @@ namespace fw {
 void RegisterToolkitClasses() {
     RegisterClasses({&TForm::StaticClassInfo()});
     RegisterMenuAndDialogClasses();
+    RegisterGridClasses();
 }
 
 } // namespace fw
