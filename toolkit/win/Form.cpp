@@ -2,6 +2,7 @@
 
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/win/Application.h"
+#include "toolkit/win/Menus.h"
 
 #include <vector>
 
@@ -21,8 +22,10 @@ const TClassInfo& TForm::StaticClassInfo() {
             .Type(ColorType())
             .Default(clBtnFace)
             .Stored(&TForm::IsColorStored)
+            .Prop("Icon", &TForm::Icon, &TForm::SetIcon)
             .Prop("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle)
             .Default(fsNormal)
+            .Prop("Menu", &TForm::Menu, &TForm::SetMenu)
             .Prop("Position", &TForm::Position, &TForm::SetPosition)
             .Default(poDesigned)
             // A form is created hidden; showing it is the program's business.
@@ -43,10 +46,19 @@ TForm::TForm(TComponent* owner) : TCustomControl(owner) {
     // Forms start hidden, at a usable size.
     TControl::SetVisible(false);
     SetBounds(100, 100, 400, 300);
+    FIcon->OnChange = [this](TObject*) { ApplyIcon(); };
+}
+
+void TForm::ApplyIcon() {
+    if (!HandleAllocated()) return;
+    auto icon = reinterpret_cast<LPARAM>(FIcon->Handle());
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, icon);
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, icon);
 }
 
 TForm::~TForm() {
     Destroying();
+    SetMenu(nullptr);
     try {
         OnDestroy(this);
     } catch (...) {
@@ -94,7 +106,45 @@ void TForm::CreateParams(TCreateParams& p) {
 
 void TForm::CreateWnd() {
     TCustomControl::CreateWnd();
+    if (!FIcon->Empty()) ApplyIcon();
+    AttachMenu(true);
     Realign();
+}
+
+void TForm::DestroyWnd() {
+    AttachMenu(false);
+    TCustomControl::DestroyWnd();
+}
+
+void TForm::AttachMenu(bool attach) {
+    if (!HandleAllocated()) return;
+    // A child window's menu slot holds its id, not a menu.
+    if (GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_CHILD) return;
+    HMENU bar = attach && FMenu ? FMenu->Handle() : nullptr;
+    if (GetMenu(Handle()) != bar) ::SetMenu(Handle(), bar);
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+    if (FMenu == menu) return;
+    if (menu && menu->FForm) menu->FForm->SetMenu(nullptr); // one bar, one window
+    if (FMenu) {
+        AttachMenu(false);
+        FMenu->FForm = nullptr;
+        FMenu->RemoveFreeNotification(this);
+    }
+    FMenu = menu;
+    if (menu) {
+        menu->FForm = this;
+        menu->FreeNotification(this);
+        AttachMenu(true);
+    }
+    // The bar took or gave back client area.
+    if (HandleAllocated() && !HasState(csDestroying)) Realign();
+}
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+    TCustomControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == FMenu) SetMenu(nullptr);
 }
 
 RECT TForm::ClientRect() const {
@@ -238,6 +288,10 @@ void TForm::WndProc(TMessage& m) {
     case WM_ACTIVATE:
         if (LOWORD(m.WParam) == WA_INACTIVE) OnDeactivate(this);
         else OnActivate(this);
+        break;
+    case WM_COMMAND:
+        // From the menu bar: no control window, notification code 0.
+        if (m.LParam == 0 && HIWORD(m.WParam) == 0 && FMenu && FMenu->DispatchCommand(LOWORD(m.WParam))) return;
         break;
     case CM_DEFERRED:
         if (reinterpret_cast<TForm*>(m.LParam) == this) {

@@ -3,8 +3,11 @@
 // class publishes the event handlers that its layout (and design files read
 // into it) bind by name.
 #include "toolkit/win/GraphicControl.h"
+#include "toolkit/win/Icon.h"
 
 namespace fw {
+
+class TMainMenu;
 
 FW_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
 FW_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
@@ -50,6 +53,12 @@ class TForm : public TCustomControl {
     void SetFormClientHeight(int32_t v);
     RECT ClientRect() const override;
     void SetVisible(bool v) override;
+    // The window's icon (the system's default when empty).
+    TIcon* Icon() const { return FIcon.get(); }
+    void SetIcon(TIcon* icon) { FIcon->Assign(icon); }
+    // The menu bar; WM_COMMAND of its items clicks them.
+    TMainMenu* Menu() const { return FMenu; }
+    void SetMenu(TMainMenu* menu);
 
     // Fired by the application after the stored layout has been read.
     virtual void DoCreate() { OnCreate(this); }
@@ -65,14 +74,22 @@ class TForm : public TCustomControl {
     // Stored: the form's own components without a parent, then its controls.
     void GetChildren(const TGetChildProc& proc, TComponent* root) override;
     void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    void DestroyWnd() override;
 
 private:
     void WindowStyles(DWORD& style, DWORD& exStyle) const;
     void PlaceOnShow();
+    void ApplyIcon();
+    // Shows FMenu on the window, or takes the bar away (a window destroys
+    // the menu it shows, and the menu is not the window's to destroy).
+    void AttachMenu(bool attach);
+
+    std::unique_ptr<TIcon> FIcon = std::make_unique<TIcon>();
 
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
@@ -80,6 +97,7 @@ private:
     TPosition FPosition = poDesigned;
     int32_t FModalResult = mrNone;
     bool FModal = false;
+    TMainMenu* FMenu = nullptr;
 };
 
 } // namespace fw

@@ -93,9 +93,11 @@ private:
         ofn.lpstrTitle = r.Title.empty() ? nullptr : title.c_str();
         ofn.lpstrInitialDir = r.InitialDir.empty() ? nullptr : dir.c_str();
         ofn.lpstrDefExt = r.DefaultExt.empty() ? nullptr : ext.c_str();
-        ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+        ofn.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+        if (r.HideReadOnly) ofn.Flags |= OFN_HIDEREADONLY;
         if (r.OverwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
         if (r.FileMustExist) ofn.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+        if (r.PathMustExist) ofn.Flags |= OFN_PATHMUSTEXIST;
         BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
         if (!ok) return false;
         r.FileName = win::Narrow(buf.data());
@@ -131,6 +133,7 @@ int TRecordingModalUI::MessageBox(const std::string& text, const std::string& ca
 
 bool TRecordingModalUI::FileAnswer(const char* kind, TFileDialogRequest& r) {
     Calls.push_back({kind, r.FileName, r.Title, 0});
+    FileRequests.push_back(r);
     if (FileAnswers.empty()) return false;
     std::string a = FileAnswers.front();
     FileAnswers.pop_front();
@@ -152,6 +155,7 @@ bool TRecordingModalUI::ChooseColor(int32_t& color) {
 
 bool TRecordingModalUI::ChooseFont(TFontData& font) {
     Calls.push_back({"ChooseFont", font.Name, "", 0});
+    FontRequests.push_back(font);
     if (FontAnswers.empty()) return false;
     font = FontAnswers.front();
     FontAnswers.pop_front();

@@ -29,6 +29,8 @@ struct TFileDialogRequest {
     std::string FileName;    // in: proposed; out: chosen
     bool OverwritePrompt = false;
     bool FileMustExist = false;
+    bool PathMustExist = false;
+    bool HideReadOnly = true;
 };
 
 class TModalUI {
@@ -62,6 +64,9 @@ public:
         unsigned Flags = 0;
     };
     std::vector<TCall> Calls;
+    // The whole request of each file and font dialog, in order.
+    std::vector<TFileDialogRequest> FileRequests;
+    std::vector<TFontData> FontRequests;
     std::deque<int> BoxAnswers;
     std::deque<std::string> FileAnswers; // "" means cancel
     std::deque<int32_t> ColorAnswers;

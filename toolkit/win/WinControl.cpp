@@ -3,6 +3,7 @@
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Cursors.h"
+#include "toolkit/win/Menus.h"
 
 #include <algorithm>
 #include <map>
@@ -567,6 +568,16 @@ void TWinControl::WmPaint(TMessage& m) {
     if (!m.WParam) EndPaint(FHandle, &ps);
 }
 
+// The popup menu of the control without a window under the pointer, else of
+// this control or its parents. (-1, -1) comes from the keyboard.
+bool TWinControl::ContextPopup(const TMessage& m) {
+    int32_t x = LoWordSigned(m.LParam), y = HiWordSigned(m.LParam);
+    TControl* target = this;
+    if (x != -1 || y != -1)
+        if (TControl* c = ControlAtPos(ScreenToClient({x, y}), false)) target = c;
+    return ShowContextPopup(target, x, y);
+}
+
 void TWinControl::KeyDown(int32_t& key, TShiftState shift) { OnKeyDown(this, key, shift); }
 void TWinControl::KeyPress(int32_t& key) { OnKeyPress(this, key); }
 void TWinControl::KeyUp(int32_t& key, TShiftState shift) { OnKeyUp(this, key, shift); }
@@ -664,6 +675,9 @@ void TWinControl::WndProc(TMessage& m) {
         }
         break;
     case CM_DESIGNHITTEST: m.Result = 0; return;
+    case WM_CONTEXTMENU:
+        if (!Designing() && ContextPopup(m)) return;
+        break;
     default:
         if (m.Msg >= WM_MOUSEFIRST && m.Msg <= WM_MOUSELAST && m.Msg != WM_MOUSEWHEEL && m.Msg != WM_MOUSEHWHEEL) {
             // To a child without a window under the pointer, else our own handling.

@@ -132,6 +132,7 @@ private:
     void InsertControl(TControl* c);
     void RemoveControl(TControl* c);
     void RouteMouseToGraphic(TMessage& m);
+    bool ContextPopup(const TMessage& m);
     void WmPaint(TMessage& m);
     void HandleDestroyed();
     void UpdateTabOrder(int32_t value);
