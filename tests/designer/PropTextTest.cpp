@@ -51,6 +51,9 @@ TEST_F(PropTextTest, OrdinalKinds) {
     auto* edit = new TLineEdit(form);
     edit->PasswordChar = '*';
     EXPECT_EQ(Text(edit, "PasswordChar"), "*");
+    edit->WideText = u"wide";
+    EXPECT_EQ(Text(edit, "WideText"), "Unknown");
+    EXPECT_EQ(Text(panel, "Big"), "Unknown") << "64-bit integers too";
 }
 
 TEST_F(PropTextTest, SetsShowOrdinalsZeroToFifteenOnly) {
@@ -65,10 +68,9 @@ TEST_F(PropTextTest, SetsShowOrdinalsZeroToFifteenOnly) {
 }
 
 TEST_F(PropTextTest, FloatsInTheGeneralFormat) {
-    const std::pair<double, const char*> cases[] = {
-        {37973.4719844097, "37973.4719844097"}, {0.5, "0.5"}, {-2, "-2"}, {0, "0"}, {-0.0, "0"},
-        {1e20, "1E20"}, {1.5e-7, "1.5E-7"}, {0.0001, "0.0001"}, {123456789012345.0, "123456789012345"},
-        {1234567890123456.0, "1.23456789012346E15"}, {1.0 / 3, "0.333333333333333"}};
+    const std::pair<double, const char*> cases[] = {{37973.4719844097, "37973.4719844097"}, {-0.0, "0"},
+                                                    {1e20, "1E20"}, {1.5e-7, "1.5E-7"}, {0.0001, "0.0001"},
+                                                    {1234567890123456.0, "1.23456789012346E15"}};
     for (auto [value, text] : cases) {
         panel->Ratio = value;
         EXPECT_EQ(Text(panel, "Ratio"), text) << value;
@@ -77,9 +79,7 @@ TEST_F(PropTextTest, FloatsInTheGeneralFormat) {
 
 TEST_F(PropTextTest, ClassPropertiesShowComponentNamesOrTheDeclaredClass) {
     EXPECT_EQ(Text(panel, "Font"), "(TFont)");
-    EXPECT_EQ(Text(panel, "Constraints"), "(TSizeConstraints)");
     EXPECT_EQ(Text(panel, "Buddy"), "") << "an empty component reference";
-    EXPECT_EQ(Text(panel, "PopupMenu"), "");
     auto* other = new TBoxPanel(form);
     other->SetName("Panel2");
     panel->Buddy = other;
@@ -108,20 +108,10 @@ TEST_F(PropTextTest, EventsShowThePublishedHandlerName) {
     EXPECT_EQ(Text(stray, "OnClick"), "");
 }
 
-TEST_F(PropTextTest, OtherKindsAreUnknown) {
-    auto* edit = new TLineEdit(form);
-    edit->WideText = u"wide";
-    EXPECT_EQ(Text(edit, "WideText"), "Unknown");
-    panel->Big = 5;
-    EXPECT_EQ(Text(panel, "Big"), "Unknown");
-    EXPECT_EQ(PropValueText(nullptr, panel->ClassInfo().FindProp("Tag")), "");
-}
-
 TEST_F(PropTextTest, ObjInfoDescribesAnInstance) {
     panel->SetCaption("hello");
     TObjInfo info(panel);
     EXPECT_EQ(info.ClassName, "TBoxPanel");
-    EXPECT_EQ(info.Instance, panel);
     ASSERT_EQ(info.PropCount, panel->ClassInfo().PropCount());
     EXPECT_EQ(info.PropList.front()->Name, "Name") << "inherited properties first";
     int caption = info.IndexOfProp("caption");
@@ -132,41 +122,35 @@ TEST_F(PropTextTest, ObjInfoDescribesAnInstance) {
     EXPECT_EQ(p.Kind, 10);
     panel->SetCaption("later");
     EXPECT_EQ(info.GetProp(caption).Value, "later") << "values are read when asked for";
-    EXPECT_EQ(info.GetProp(info.IndexOfProp("Ratio")).Kind, 4);
     EXPECT_EQ(info.IndexOfProp("NoSuchProperty"), -1);
     EXPECT_EQ(MessageOf([&] { info.GetProp(info.PropCount); }), "Invalid Index");
     EXPECT_EQ(MessageOf([&] { info.GetProp(-1); }), "Invalid Index");
-
     TObjInfo none(nullptr);
-    EXPECT_EQ(none.ClassName, "");
     EXPECT_EQ(none.PropCount, 0);
     EXPECT_EQ(MessageOf([&] { none.GetProp(0); }), "Invalid Index");
 }
 
 TEST(ConvertTest, IntegerTexts) {
-    const std::pair<const char*, int32_t> good[] = {
-        {"42", 42}, {"-42", -42}, {"+7", 7}, {"  12", 12}, {"007", 7}, {"$FF", 255}, {"0x1f", 31},
-        {"-$10", -16}, {"$FF00000F", -16777201}, {"2147483647", 2147483647}, {"-2147483648", INT32_MIN},
-        {"$FFFFFFFF", -1}};
+    const std::pair<const char*, int32_t> good[] = {{"-42", -42}, {"+7", 7}, {"  12", 12}, {"0x1f", 31},
+                                                    {"$FF00000F", -16777201}, {"2147483647", 2147483647},
+                                                    {"-2147483648", INT32_MIN}};
     for (auto [text, value] : good) {
         auto v = TextToInt32(text);
         ASSERT_TRUE(v.has_value()) << text;
         EXPECT_EQ(*v, value) << text;
     }
-    for (const char* bad : {"", " ", "12a", "a12", "12 ", "1.0", "-", "+", "$", "0x", "$G", "2147483648",
-                            "-2147483649", "$100000000", "99999999999999999999", "1 2"})
+    for (const char* bad : {"", "12a", "12 ", "1.0", "-", "$", "0x", "2147483648", "-2147483649", "$100000000"})
         EXPECT_FALSE(TextToInt32(bad).has_value()) << '"' << bad << '"';
 }
 
 TEST(ConvertTest, FloatTexts) {
-    const std::pair<const char*, double> good[] = {{"1.5", 1.5}, {"-2", -2}, {".5", 0.5}, {"1e3", 1000},
-                                                   {" 2.5 ", 2.5}, {"+3", 3}, {"1.5E-7", 1.5e-7}};
+    const std::pair<const char*, double> good[] = {{"-2", -2}, {".5", 0.5}, {" 2.5 ", 2.5}, {"+1.5E-7", 1.5e-7}};
     for (auto [text, value] : good) {
         auto v = TextToFloat(text);
         ASSERT_TRUE(v.has_value()) << text;
         EXPECT_DOUBLE_EQ(*v, value) << text;
     }
-    for (const char* bad : {"", "abc", "1.2.3", "inf", "nan", "-inf", "1e400", "0x10", "1,5", "1e", "--1", "+-1"})
+    for (const char* bad : {"", "abc", "1.2.3", "inf", "nan", "1e400", "0x10", "1,5", "+-1"})
         EXPECT_FALSE(TextToFloat(bad).has_value()) << '"' << bad << '"';
 }
 
