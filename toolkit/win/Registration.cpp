@@ -2,12 +2,13 @@
 
 #include "stream/ClassRegistry.h"
 #include "toolkit/win/Form.h"
-#include "toolkit/win/Menus.h"
+#include "toolkit/win/MenuAndDialogClasses.h"
 
 namespace fw {
 
 void RegisterToolkitClasses() {
-    RegisterClasses({&TForm::StaticClassInfo(), &TPopupMenu::StaticClassInfo()});
+    RegisterClasses({&TForm::StaticClassInfo()});
+    RegisterMenuAndDialogClasses();
 }
 
 } // namespace fw
