@@ -8,6 +8,7 @@
 #include "designer/DsnSelection.h"
 
 #include <memory>
+#include <vector>
 
 namespace fw {
 
