@@ -38,6 +38,29 @@ TEST_F(ComboTest, WindowsComeAndGoWithTheirInnerWindows) {
     EXPECT_EQ(ChildWindowCount(form->Handle()), before);
 }
 
+TEST_F(ComboTest, TheHeightIsTheClosedBoxAndDropDownCountSizesTheOpenList) {
+    auto* combo = Make<TComboBox>("Combo1");
+    auto listBottom = [&] {
+        RECT list;
+        SendMessageW(combo->Handle(), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&list));
+        return list.bottom;
+    };
+    combo->SetDropDownCount(5);
+    combo->SetHeight(200);
+    RECT window;
+    GetWindowRect(combo->Handle(), &window);
+    EXPECT_EQ(combo->Height(), window.bottom - window.top) << "the window decides the closed height";
+    EXPECT_LT(combo->Height(), 40);
+    LONG five = listBottom();
+    combo->SetDropDownCount(10);
+    int item = static_cast<int>(SendMessageW(combo->Handle(), CB_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ(listBottom() - five, 5 * item) << "five more items";
+    combo->SetHeight(100);
+    EXPECT_EQ(listBottom() - five, 5 * item) << "the height given does not change the list";
+    combo->RecreateWnd();
+    EXPECT_EQ(listBottom() - five, 5 * item) << "nor does a new window";
+}
+
 TEST_F(ComboTest, ItemsLiveInTheWindowOrInAList) {
     TComboBox loose(nullptr);
     loose.Items()->Add("beta");

@@ -167,7 +167,7 @@ void TComboBox::InitializeWnd() {
     if (FItemIndex >= 0) SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(FItemIndex), 0);
     if (HasEditField()) SetWindowTextW(h, win::Wide(FText).c_str());
     else if (FItemIndex < 0 && !FText.empty()) SetText(FText);
-    UpdateBoundsRect(BoundsRect());
+    PlaceWindow(true); // now that the item height is known
 }
 
 void TComboBox::SaveWndState() {
@@ -181,16 +181,29 @@ void TComboBox::SaveWndState() {
     FItemIndex = static_cast<int32_t>(SendMessageW(h, CB_GETCURSEL, 0, 0));
 }
 
-void TComboBox::UpdateBoundsRect(const RECT&) {
+namespace {
+RECT WindowBounds(HWND h) {
+    RECT r;
+    GetWindowRect(h, &r);
+    MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+} // namespace
+
+// A drop-down combo box's window height is that of the box and its open
+// list, and the box's own height is the window's to choose: the control takes
+// it back from the window, whatever height it was given.
+void TComboBox::UpdateBoundsRect(const RECT&) { PlaceWindow(false); }
+
+void TComboBox::PlaceWindow(bool listChanged) {
     if (!HandleAllocated()) return;
     HWND h = Handle();
-    // Taking the bounds from the window itself: it is already there.
-    RECT now, want = BoundsRect();
-    GetWindowRect(h, &now);
-    MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&now), 2);
-    if (EqualRect(&now, &want)) return;
-    int extra = FStyle == csSimple ? 0 : DropDownHeight();
-    SetWindowPos(h, nullptr, Left(), Top(), Width(), Height() + extra, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT now = WindowBounds(h), want = BoundsRect();
+    if (!listChanged && EqualRect(&now, &want)) return; // taking the bounds from the window itself
+    int height = FStyle == csSimple ? Height() : (now.bottom - now.top) + DropDownHeight();
+    SetWindowPos(h, nullptr, Left(), Top(), Width(), height, SWP_NOZORDER | SWP_NOACTIVATE);
+    now = WindowBounds(h);
+    if (!EqualRect(&now, &want)) SetBounds(now.left, now.top, now.right - now.left, now.bottom - now.top);
 }
 
 void TComboBox::SetStyle(TComboBoxStyle v) {
@@ -217,8 +230,7 @@ void TComboBox::SetDropDownCount(int32_t v) {
     v = std::max(v, 1);
     if (FDropDownCount == v) return;
     FDropDownCount = v;
-    RECT none{0, 0, 0, 0};
-    UpdateBoundsRect(none);
+    PlaceWindow(true);
 }
 
 void TComboBox::SetMaxLength(int32_t v) {
@@ -293,7 +305,7 @@ HWND TComboBox::ListHandle() {
 }
 
 void TComboBox::DrawItem(int32_t index, const RECT& rect, TOwnerDrawState state) {
-    if (OnDrawItem.Code || OnDrawItem.Data) {
+    if (OnDrawItem.Assigned()) {
         OnDrawItem(this, index, rect, state);
         return;
     }

@@ -99,6 +99,8 @@ private:
     bool HasEditField() const { return FStyle == csDropDown || FStyle == csSimple; }
     // The height the open list adds to the window.
     int DropDownHeight();
+    // Sizes the window for the box and its open list.
+    void PlaceWindow(bool listChanged);
     void WmDrawItem(const DRAWITEMSTRUCT& item);
 
     std::unique_ptr<TComboBoxStrings> FItems;

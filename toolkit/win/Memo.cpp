@@ -157,7 +157,8 @@ void TMemo::WndProc(TMessage& m) {
     case WM_GETDLGCODE:
         TCustomEdit::WndProc(m);
         if (!FWantTabs) m.Result &= ~static_cast<LRESULT>(DLGC_WANTTAB);
-        if (!FWantReturns) m.Result &= ~static_cast<LRESULT>(DLGC_WANTMESSAGE);
+        // Enter (and Escape) are then left to the dialog keys of the form.
+        if (!FWantReturns) m.Result &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
         return;
     case WM_CHAR:
         // Keys the memo does not want are not typed into it.
