@@ -157,6 +157,7 @@ void TControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t heigh
     UpdateBoundsRect(old);
     BoundsChanged();
     RequestAlign();
+    if (FParent) FParent->ChildBoundsChanged(this);
 }
 
 // A control without a window repaints the parent's area it left and the
@@ -212,6 +213,7 @@ void TControl::SetVisible(bool v) {
             InvalidateRect(FParent->Handle(), &r, TRUE);
         }
         if (FAlign != alNone) FParent->Realign();
+        FParent->ChildBoundsChanged(this);
     }
 }
 

@@ -237,6 +237,7 @@ void TWinControl::InsertControl(TControl* c) {
         FControls.push_back(c);
         c->Invalidate();
     }
+    ChildBoundsChanged(c);
 }
 
 // Looks the control up in both lists rather than asking its class: a control
@@ -249,10 +250,11 @@ void TWinControl::RemoveControl(TControl* c) {
         FWinControls.erase(w);
         // The child's window cannot stay inside a parent it left.
         if (!HasState(csDestroying) && !child->HasState(csDestroying)) child->DestroyHandle();
-        return;
+    } else {
+        if (!c->HasState(csDestroying)) c->Invalidate();
+        FControls.erase(std::remove(FControls.begin(), FControls.end(), c), FControls.end());
     }
-    if (!c->HasState(csDestroying)) c->Invalidate();
-    FControls.erase(std::remove(FControls.begin(), FControls.end(), c), FControls.end());
+    if (!HasState(csDestroying)) ChildBoundsChanged(nullptr);
 }
 
 void TWinControl::SetChildOrder(TComponent* child, int order) {
@@ -585,6 +587,15 @@ void TWinControl::KeyUp(int32_t& key, TShiftState shift) { OnKeyUp(this, key, sh
 void TWinControl::WndProc(TMessage& m) {
     switch (m.Msg) {
     case WM_PAINT: WmPaint(m); return;
+    case WM_PRINTCLIENT:
+        // Our own classes paint into the given DC as for WM_PAINT (printing,
+        // images of a window); system classes answer it themselves.
+        if (FDefWndProc == DefWindowProcW && m.WParam) {
+            TMessage paint{WM_PAINT, m.WParam, 0, 0};
+            WmPaint(paint);
+            return;
+        }
+        break;
     case WM_ERASEBKGND:
         if (FDefWndProc == DefWindowProcW) {
             RECT r;

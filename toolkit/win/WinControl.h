@@ -118,6 +118,9 @@ protected:
     void FontChanged() override;
     void PaintControls(HDC dc, const RECT& updateRect);
     virtual void AlignControls(RECT& rect);
+    // A child was placed, moved, sized, shown or hidden, or left (containers
+    // that scroll their content recompute its extent).
+    virtual void ChildBoundsChanged(TControl* child) {}
     void UpdateBoundsRect(const RECT& r) override;
 
     // Notifications (WM_COMMAND, WM_NOTIFY, colours) are reflected to the
