@@ -7,6 +7,7 @@
 // borders through CM_DESIGNHITTEST.
 #include "toolkit/core/Enums.h"
 #include "toolkit/core/Exception.h"
+#include "toolkit/win/StdCtrlTypes.h"
 #include "toolkit/win/GraphicControl.h"
 #include "toolkit/win/GridsAxis.h"
 
@@ -27,7 +28,6 @@ FW_EXCEPTION_CLASS(EInvalidGridOperation, Exception);
 FW_ENUM(TGridOption, goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goDrawFocusSelected,
         goRowSizing, goColSizing, goRowMoving, goColMoving, goEditing, goTabs, goRowSelect, goThumbTracking)
 FW_SET(TGridOptions, TGridOption);
-FW_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
 FW_ENUM(TGridDrawStateItem, gdSelected, gdFocused, gdFixed)
 FW_SET(TGridDrawState, TGridDrawStateItem);
 

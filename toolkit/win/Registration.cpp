@@ -4,6 +4,7 @@
 #include "toolkit/win/Form.h"
 #include "toolkit/win/Grids.h"
 #include "toolkit/win/MenuAndDialogClasses.h"
+#include "toolkit/win/StdCtrls.h"
 
 namespace fw {
 
@@ -11,6 +12,7 @@ void RegisterToolkitClasses() {
     RegisterClasses({&TForm::StaticClassInfo()});
     RegisterMenuAndDialogClasses();
     RegisterGridClasses();
+    RegisterStandardControls();
 }
 
 } // namespace fw
