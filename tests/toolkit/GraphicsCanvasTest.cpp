@@ -91,8 +91,15 @@ struct PatternWindow {
         RegisterClassW(&wc); // fails harmlessly when already registered
         Handle = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr,
                                  nullptr, wc.hInstance, nullptr);
-        UpdateWindow(Handle);
-        for (int i = 0; i < 20; ++i, Sleep(10)) PumpMessages();
+        // Wait until the pattern really is on the screen: on a busy machine
+        // the first paint can come late.
+        const RECT area{x, y, x + w, y + h};
+        for (int i = 0; i < 300; ++i, Sleep(10)) {
+            RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            PumpMessages();
+            std::vector<uint32_t> shown = CaptureScreen(area);
+            if (std::set<uint32_t>(shown.begin(), shown.end()).size() > 50) break;
+        }
     }
     ~PatternWindow() { DestroyWindow(Handle); }
 };
