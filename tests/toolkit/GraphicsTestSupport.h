@@ -2,6 +2,7 @@
 // Helpers for the graphics tests: bitmap and icon file images written out
 // field by field, so the readers are checked against the formats, not
 // against the writers.
+#include "support/TestUtil.h"
 #include "toolkit/core/Exception.h"
 #include "toolkit/core/Stream.h"
 #include "toolkit/win/Win32.h"
@@ -26,14 +27,7 @@ inline uint32_t Get32(const Bytes& b, size_t at) {
     return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (uint32_t(b[at + 3]) << 24);
 }
 
-inline std::string MessageOf(const std::function<void()>& fn) {
-    try {
-        fn();
-    } catch (const fw::Exception& e) {
-        return e.Message();
-    }
-    return "(no error)";
-}
+using fwtest::MessageOf;
 
 inline std::string TempPath(const std::string& name) {
     const char* t = std::getenv("FW_TEST_TMP");
