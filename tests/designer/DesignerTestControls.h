@@ -1,11 +1,13 @@
 #pragma once
-// Controls for the property-model tests, built on the toolkit's control
-// classes: a button, a label, an edit and a panel that publish what the
-// designer's edge cases need (captions, texts, a wide string, a float, a set
-// wider than 16 elements, a component reference), and a form that publishes
-// event handlers.
+// What the property-model tests need beyond the standard controls:
+//  - TDesignForm: a form class publishing event handlers, as every
+//    application's form class does (TForm itself publishes none);
+//  - TKindsPanel: a panel that also publishes property kinds no standard
+//    control has: a wide string, a 64-bit integer, a float, and a set with
+//    elements beyond ordinal 15. Tests use it only for those kinds.
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/win/Form.h"
+#include "toolkit/win/StdCtrls.h"
 
 #include <string>
 
@@ -13,52 +15,17 @@ namespace dsntest {
 
 using namespace fw;
 
-FW_ENUM(TTestBevel, bvNone, bvLowered, bvRaised, bvSpace)
 // Eighteen elements: a set of them has ordinals beyond 15.
 FW_ENUM(TTestEdge, e0, e1, e2, e3, e4, e5, e6, e7, e8, e9, e10, e11, e12, e13, e14, e15, e16, e17)
 FW_SET(TTestEdges, TTestEdge);
 
-class TPushButton : public TCustomControl {
-    FW_CLASS(TPushButton)
-    using TCustomControl::TCustomControl;
-    bool Default = false;
-    int32_t ModalResult = 0;
-};
-
-class TTextLabel : public TGraphicControl {
-    FW_CLASS(TTextLabel)
-    using TGraphicControl::TGraphicControl;
-    bool WordWrap = false;
-};
-
-class TLineEdit : public TCustomControl {
-    FW_CLASS(TLineEdit)
-    using TCustomControl::TCustomControl;
-    char PasswordChar = '\0';
-    bool ReadOnly = false;
-    std::u16string WideText;
-};
-
-class TBoxPanel : public TCustomControl {
-    FW_CLASS(TBoxPanel)
-    explicit TBoxPanel(TComponent* owner) : TCustomControl(owner) {
-        SetControlStyle(ControlStyle() | csAcceptsControls);
-    }
-    TTestBevel BevelOuter = bvRaised;
+class TKindsPanel : public TPanel {
+    FW_CLASS(TKindsPanel)
+    using TPanel::TPanel;
     TTestEdges Edges;
     double Ratio = 0;
-    TControl* Buddy = nullptr;
     int64_t Big = 0;
-    // Remembers DM_SELECTONLY requests that reach its window.
-    std::vector<TMessage> Requests;
-    void WndProc(TMessage& m) override {
-        if (m.Msg >= 0x600 && m.Msg < 0x700) {
-            Requests.push_back(m);
-            m.Result = 77;
-            return;
-        }
-        TCustomControl::WndProc(m);
-    }
+    std::u16string WideText;
 };
 
 // A form publishing handlers, as an application's window does.

@@ -64,10 +64,10 @@ struct ContextTest : ::testing::Test {
 } // namespace
 
 TEST_F(ContextTest, RowsFollowSelfPropsAndDropOutPropsForSeveralComponents) {
-    auto* button = new TPushButton(form);
+    auto* button = new TButton(form);
     button->SetCaption("OK");
     button->SetBounds(8, 8, 75, 25);
-    auto* label = new TTextLabel(form);
+    auto* label = new TLabel(form);
     label->SetCaption("Name:");
     label->SetBounds(8, 40, 75, 13);
     selection.Add(button);
@@ -92,15 +92,15 @@ TEST_F(ContextTest, RowsFollowSelfPropsAndDropOutPropsForSeveralComponents) {
 }
 
 TEST_F(ContextTest, CommonPropsMatchesTheIncrementalSet) {
-    auto* a = new TBoxPanel(form);
-    auto* b = new TPushButton(form);
-    auto* c = new TBoxPanel(form);
+    auto* a = new TPanel(form);
+    auto* b = new TButton(form);
+    auto* c = new TPanel(form);
     a->SetLeft(16);
     c->SetLeft(16);
     b->SetLeft(24);
     a->SetCaption("first");
     b->SetCaption("other");
-    TStringList want{"Left", "Caption", "Color", "Font", "Ratio", "Name"}, out{"Name"};
+    TStringList want{"Left", "Caption", "Color", "Font", "BevelOuter", "Name"}, out{"Name"};
     for (TComponent* x : {static_cast<TComponent*>(a), static_cast<TComponent*>(c), static_cast<TComponent*>(b)}) {
         selection.Add(x);
         TStringList names, values;

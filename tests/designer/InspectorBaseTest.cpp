@@ -15,6 +15,24 @@ using fwtest::MessageOf;
 
 namespace {
 
+// A standard panel that remembers the designer's requests (the private
+// messages from 0x600 on) reaching its window, and answers them with 77.
+class TRecordingPanel : public TPanel {
+public:
+    using TPanel::TPanel;
+    std::vector<TMessage> Requests;
+
+protected:
+    void WndProc(TMessage& m) override {
+        if (m.Msg >= 0x600 && m.Msg < 0x700) {
+            Requests.push_back(m);
+            m.Result = 77;
+            return;
+        }
+        TPanel::WndProc(m);
+    }
+};
+
 class TProbeInspector : public TCustomInspector {
 public:
     using TCustomInspector::TCustomInspector;
@@ -32,7 +50,7 @@ public:
 
 struct InspectorTest : ::testing::Test {
     TDesignForm* form = nullptr;
-    TBoxPanel* stage = nullptr;
+    TRecordingPanel* stage = nullptr;
     TProbeInspector* inspector = nullptr;
     TTargetList targets;
     std::unique_ptr<TMultiProps> props = std::make_unique<TMultiProps>();
@@ -40,7 +58,7 @@ struct InspectorTest : ::testing::Test {
         Application().Initialize();
         form = new TDesignForm(nullptr);
         form->SetBounds(0, 0, 300, 200);
-        stage = new TBoxPanel(form);
+        stage = new TRecordingPanel(form);
         stage->SetParent(form);
         inspector = new TProbeInspector(form);
         targets.AddReceiver(props.get());
@@ -52,8 +70,8 @@ struct InspectorTest : ::testing::Test {
         props.reset();
         delete form;
     }
-    TPushButton* Button(const char* name, int32_t left) {
-        auto* b = new TPushButton(form);
+    TButton* Button(const char* name, int32_t left) {
+        auto* b = new TButton(form);
         b->SetName(name);
         b->SetParent(stage);
         b->SetLeft(left);
@@ -118,9 +136,9 @@ TEST_F(InspectorTest, FreeingEitherSideUnlinksTheOther) {
 }
 
 TEST_F(InspectorTest, SelectComponentAsksTheWindowThatHoldsIt) {
-    auto* inner = new TBoxPanel(form);
+    auto* inner = new TRecordingPanel(form);
     inner->SetParent(stage);
-    auto* label = new TTextLabel(form);
+    auto* label = new TLabel(form);
     label->SetParent(inner);
     EXPECT_EQ(inspector->SelectComponent(inner), 77) << "sent, and the answer returned";
     ASSERT_EQ(inner->Requests.size(), 1u);

@@ -16,10 +16,15 @@ using namespace dsntest;
 
 namespace {
 
-// Names published by every class, by some, by none, and in other letter case.
-const char* const kNames[] = {"Caption", "Color",   "Font",   "Height",   "Left",       "Name",     "Top",
-                              "Width",   "Text",    "ReadOnly", "WordWrap", "Default",  "Edges",    "BevelOuter",
-                              "Ratio",   "Visible", "OnClick", "Buddy",    "NoSuchProp", "readonly", "LEFT"};
+// Names published by every class, by some, by none, and in other letter case;
+// of every kind the standard controls publish: integers, characters,
+// enumerations (some with defaults that differ between classes), sets,
+// strings, component references, other objects and events.
+const char* const kNames[] = {"Caption",   "Color",      "Font",      "Height",       "Left",     "Name",
+                              "Top",       "Width",      "Text",      "ReadOnly",     "WordWrap", "Default",
+                              "Anchors",   "BevelOuter", "Alignment", "PasswordChar", "Visible",  "OnClick",
+                              "OnChange",  "FocusControl", "PopupMenu", "Lines",      "TabStop",  "NoSuchProp",
+                              "readonly",  "LEFT"};
 
 bool Chance(int percent) { return Random(100) < percent; }
 
@@ -102,15 +107,16 @@ public:
 private:
     TComponent* NewControl() {
         TControl* c = nullptr;
-        switch (Random(4)) {
-        case 0: c = new TPushButton(FForm); break;
-        case 1: c = new TTextLabel(FForm); break;
-        case 2: c = new TLineEdit(FForm); break;
-        default: c = new TBoxPanel(FForm); break;
+        switch (Random(5)) {
+        case 0: c = new TButton(FForm); break;
+        case 1: c = new TLabel(FForm); break;
+        case 2: c = new TEdit(FForm); break;
+        case 3: c = new TPanel(FForm); break;
+        default: c = new TMemo(FForm); break;
         }
         c->SetName("C" + std::to_string(++FNextName));
-        c->SetBounds(8 * Random(3), 8, 40, 20);
         c->SetCaption(Chance(50) ? "same" : c->Name());
+        c->SetBounds(8 * Random(3), 8, 40, 20);
         return c;
     }
     // Notes which interesting states the sequence reached.

@@ -33,12 +33,14 @@ struct MultiPropsTest : ::testing::Test {
         props.SetWantNames(&list);
         props.SetWantCaptions(&list);
     }
+    // The caption (an edit's text) first: a label sizes itself to its text,
+    // and the bounds given afterwards are the ones the tests expect.
     template <class T> T* Make(const char* name, int32_t left = 8) {
         auto* c = new T(form);
         c->SetName(name);
         c->SetParent(form);
-        c->SetBounds(left, 16, 75, 25);
         c->SetCaption(name);
+        c->SetBounds(left, 16, 75, 25);
         return c;
     }
     Lines Names() const { return props.PropNames().ToVector(); }
@@ -52,17 +54,17 @@ struct MultiPropsTest : ::testing::Test {
 } // namespace
 
 TEST_F(MultiPropsTest, OneButtonShowsItsWantedPropertiesInWantOrder) {
-    auto* b = Make<TPushButton>("Button1", 16);
+    auto* b = Make<TButton>("Button1", 16);
     targets.Add(b);
     targets.Update();
     EXPECT_EQ(Names(), (Lines{"Caption", "Color", "Font", "Height", "Left", "Name", "Top", "Width"}));
     EXPECT_EQ(Values(), (Lines{"Button1", "-16777201", "(TFont)", "25", "16", "Button1", "16", "75"}));
-    EXPECT_EQ(props.ClassNames().ToVector(), (Lines{"TPushButton"}));
+    EXPECT_EQ(props.ClassNames().ToVector(), (Lines{"TButton"}));
 }
 
 TEST_F(MultiPropsTest, AButtonAndALabelShareOnlyCommonNamesAndAgreeingValues) {
-    auto* b = Make<TPushButton>("Button1", 16);
-    auto* l = Make<TTextLabel>("Label1", 16);
+    auto* b = Make<TButton>("Button1", 16);
+    auto* l = Make<TLabel>("Label1", 16);
     targets.Add(b);
     targets.Add(l);
     targets.Update();
@@ -75,8 +77,8 @@ TEST_F(MultiPropsTest, AButtonAndALabelShareOnlyCommonNamesAndAgreeingValues) {
 }
 
 TEST_F(MultiPropsTest, OutNamesLeaveForASecondComponentAndComeBack) {
-    auto* e1 = Make<TLineEdit>("Edit1");
-    auto* e2 = Make<TLineEdit>("Edit2");
+    auto* e1 = Make<TEdit>("Edit1");
+    auto* e2 = Make<TEdit>("Edit2");
     targets.Add(e1);
     EXPECT_EQ(Names(), (Lines{"Color", "Font", "Height", "Left", "Name", "Top", "Width", "Text", "ReadOnly"}));
     targets.Add(e2);
@@ -89,9 +91,9 @@ TEST_F(MultiPropsTest, OutNamesLeaveForASecondComponentAndComeBack) {
 }
 
 TEST_F(MultiPropsTest, DeselectingTheOnlyComponentLackingANameBringsItBack) {
-    auto* a = Make<TPushButton>("A");
-    auto* e = Make<TLineEdit>("E");
-    auto* c = Make<TTextLabel>("C");
+    auto* a = Make<TButton>("A");
+    auto* e = Make<TEdit>("E");
+    auto* c = Make<TLabel>("C");
     for (TComponent* x : {static_cast<TComponent*>(a), static_cast<TComponent*>(e), static_cast<TComponent*>(c)})
         targets.Add(x);
     EXPECT_EQ(props.PropNames().IndexOf("Caption"), -1);
@@ -103,14 +105,14 @@ TEST_F(MultiPropsTest, DeselectingTheOnlyComponentLackingANameBringsItBack) {
 }
 
 TEST_F(MultiPropsTest, EmptyingTheSelectionKeepsOnlyTheSettings) {
-    targets.Add(Make<TPushButton>("A"));
+    targets.Add(Make<TButton>("A"));
     targets.Delete(0);
     EXPECT_TRUE(Names().empty() && Values().empty());
     EXPECT_EQ(props.ClassNames().Count() + props.AllNames().Count() + props.Components().Count(), 0);
     EXPECT_EQ(props.WantNames().Count(), 11);
     EXPECT_EQ(props.WantCaptions().Count(), 11);
     EXPECT_EQ(props.OutNames().Count(), 2);
-    targets.Add(Make<TPushButton>("B"));
+    targets.Add(Make<TButton>("B"));
     targets.Clear();
     EXPECT_TRUE(Names().empty() && props.Components().Count() == 0);
     EXPECT_EQ(props.WantNames().Count(), 11);
@@ -118,7 +120,7 @@ TEST_F(MultiPropsTest, EmptyingTheSelectionKeepsOnlyTheSettings) {
 }
 
 TEST_F(MultiPropsTest, AComponentAddedTwiceChangesNoRowAndKeepsTheListsParallel) {
-    auto* e = Make<TLineEdit>("E");
+    auto* e = Make<TEdit>("E");
     targets.Add(e);
     Lines names = Names(), values = Values();
     targets.Add(e);
@@ -131,9 +133,9 @@ TEST_F(MultiPropsTest, AComponentAddedTwiceChangesNoRowAndKeepsTheListsParallel)
 }
 
 TEST_F(MultiPropsTest, AForgottenComponentIsRemovedByItsDelete) {
-    auto* a = Make<TPushButton>("A");
-    auto* e = Make<TLineEdit>("E");
-    auto* b = Make<TPushButton>("B");
+    auto* a = Make<TButton>("A");
+    auto* e = Make<TEdit>("E");
+    auto* b = Make<TButton>("B");
     targets.Add(a);
     targets.Add(e);
     targets.Add(b);
@@ -153,7 +155,7 @@ TEST_F(MultiPropsTest, AForgottenComponentIsRemovedByItsDelete) {
 
 TEST_F(MultiPropsTest, WantedNamesMatchIgnoringCaseAndRowsKeepTheDeclaredSpelling) {
     Want({"readonly", "LEFT", "Left"});
-    targets.Add(Make<TLineEdit>("E", 24));
+    targets.Add(Make<TEdit>("E", 24));
     EXPECT_EQ(Names(), (Lines{"ReadOnly", "Left"}));
     EXPECT_EQ(Values(), (Lines{"False", "24"}));
 }

@@ -19,12 +19,12 @@ namespace {
 
 struct PropTextTest : ::testing::Test {
     TDesignForm* form = nullptr;
-    TBoxPanel* panel = nullptr;
+    TPanel* panel = nullptr;
     void SetUp() override {
         Application().Initialize();
         form = new TDesignForm(nullptr);
         form->SetName("Form1");
-        panel = new TBoxPanel(form);
+        panel = new TPanel(form);
         panel->SetName("Panel1");
         panel->SetParent(form);
     }
@@ -33,7 +33,7 @@ struct PropTextTest : ::testing::Test {
     static std::string Text(TObject* o, const char* prop) {
         const TPropInfo* p = o->ClassInfo().FindProp(prop);
         EXPECT_NE(p, nullptr) << prop;
-        return PropValueText(o, p);
+        return p ? PropValueText(o, p) : "(no such property)";
     }
     TMethod FormMethod(const TForm* f, const char* name) { return {f->ClassInfo().FindMethod(name), const_cast<TForm*>(f)}; }
 };
@@ -43,51 +43,71 @@ struct PropTextTest : ::testing::Test {
 TEST_F(PropTextTest, OrdinalKinds) {
     panel->SetTag(-5);
     EXPECT_EQ(Text(panel, "Tag"), "-5");
-    EXPECT_EQ(Text(panel, "Color"), "-16777201") << "the button-face colour is a plain signed number";
+    auto* button = new TButton(form);
+    EXPECT_EQ(Text(button, "Color"), "-16777201") << "the button-face colour is a plain signed number";
     EXPECT_EQ(Text(panel, "BevelOuter"), "bvRaised");
+    panel->SetBevelOuter(bvLowered);
+    EXPECT_EQ(Text(panel, "BevelOuter"), "bvLowered");
     EXPECT_EQ(Text(panel, "Visible"), "True");
     panel->SetVisible(false);
     EXPECT_EQ(Text(panel, "Visible"), "False");
-    auto* edit = new TLineEdit(form);
-    edit->PasswordChar = '*';
+    EXPECT_EQ(Text(panel, "Alignment"), "taCenter");
+    auto* edit = new TEdit(form);
+    edit->SetPasswordChar('*');
     EXPECT_EQ(Text(edit, "PasswordChar"), "*");
-    edit->WideText = u"wide";
-    EXPECT_EQ(Text(edit, "WideText"), "Unknown");
-    EXPECT_EQ(Text(panel, "Big"), "Unknown") << "64-bit integers too";
+    EXPECT_EQ(Text(edit, "Color"), "-16777211") << "the window colour its constructor sets";
+    // No standard control publishes these kinds.
+    auto* kinds = new TKindsPanel(form);
+    kinds->WideText = u"wide";
+    EXPECT_EQ(Text(kinds, "WideText"), "Unknown");
+    kinds->Big = 5;
+    EXPECT_EQ(Text(kinds, "Big"), "Unknown") << "64-bit integers too";
 }
 
 TEST_F(PropTextTest, SetsShowOrdinalsZeroToFifteenOnly) {
-    EXPECT_EQ(Text(panel, "Edges"), "[]");
-    panel->Edges = {e0, e2};
-    EXPECT_EQ(Text(panel, "Edges"), "[e0,e2]");
-    panel->Edges = {e1, e15, e16, e17};
-    EXPECT_EQ(Text(panel, "Edges"), "[e1,e15]") << "ordinals 16 and above are never shown";
-    panel->Edges = {e16};
-    EXPECT_EQ(Text(panel, "Edges"), "[]");
     EXPECT_EQ(Text(panel, "Anchors"), "[akLeft,akTop]");
+    panel->SetAnchors({akLeft, akRight});
+    EXPECT_EQ(Text(panel, "Anchors"), "[akLeft,akRight]") << "ordinals 0 and 2, no spaces";
+    panel->SetAnchors({});
+    EXPECT_EQ(Text(panel, "Anchors"), "[]");
+    // No standard control publishes a set with more than 16 elements.
+    auto* kinds = new TKindsPanel(form);
+    kinds->Edges = {e1, e15, e16, e17};
+    EXPECT_EQ(Text(kinds, "Edges"), "[e1,e15]") << "ordinals 16 and above are never shown";
+    kinds->Edges = {e16};
+    EXPECT_EQ(Text(kinds, "Edges"), "[]");
 }
 
 TEST_F(PropTextTest, FloatsInTheGeneralFormat) {
+    // No standard control publishes a float.
+    auto* kinds = new TKindsPanel(form);
     const std::pair<double, const char*> cases[] = {{37973.4719844097, "37973.4719844097"}, {-0.0, "0"},
                                                     {1e20, "1E20"}, {1.5e-7, "1.5E-7"}, {0.0001, "0.0001"},
                                                     {1234567890123456.0, "1.23456789012346E15"}};
     for (auto [value, text] : cases) {
-        panel->Ratio = value;
-        EXPECT_EQ(Text(panel, "Ratio"), text) << value;
+        kinds->Ratio = value;
+        EXPECT_EQ(Text(kinds, "Ratio"), text) << value;
     }
 }
 
 TEST_F(PropTextTest, ClassPropertiesShowComponentNamesOrTheDeclaredClass) {
     EXPECT_EQ(Text(panel, "Font"), "(TFont)");
-    EXPECT_EQ(Text(panel, "Buddy"), "") << "an empty component reference";
-    auto* other = new TBoxPanel(form);
-    other->SetName("Panel2");
-    panel->Buddy = other;
-    EXPECT_EQ(Text(panel, "Buddy"), "Panel2");
+    auto* memo = new TMemo(form);
+    memo->Lines()->Add("one");
+    EXPECT_EQ(Text(memo, "Lines"), "(TStrings)") << "the declared class, not the held object's";
+    EXPECT_EQ(Text(panel, "PopupMenu"), "") << "an empty component reference";
+    auto* label = new TLabel(form);
+    EXPECT_EQ(Text(label, "FocusControl"), "");
+    auto* edit = new TEdit(form);
+    edit->SetName("Edit1");
+    label->SetFocusControl(edit);
+    EXPECT_EQ(Text(label, "FocusControl"), "Edit1");
+    delete edit;
+    EXPECT_EQ(Text(label, "FocusControl"), "") << "the label forgets a freed control";
 }
 
 TEST_F(PropTextTest, EventsShowThePublishedHandlerName) {
-    auto* button = new TPushButton(form);
+    auto* button = new TButton(form);
     button->OnClick = FormMethod(form, "Button1Click");
     EXPECT_EQ(Text(button, "OnClick"), "Button1Click") << "a control's handler is looked up in its owner's class";
     form->OnClick = FormMethod(form, "FormClick");
@@ -95,6 +115,9 @@ TEST_F(PropTextTest, EventsShowThePublishedHandlerName) {
     EXPECT_EQ(Text(button, "OnDblClick"), "") << "no handler";
     button->OnDblClick.Bind([](TObject*) {});
     EXPECT_EQ(Text(button, "OnDblClick"), "") << "a bound function has no published name";
+    auto* edit = new TEdit(form);
+    edit->OnChange = FormMethod(form, "FormClick");
+    EXPECT_EQ(Text(edit, "OnChange"), "FormClick") << "an event the edit publishes itself";
 
     // A form owned by another form: its handler is looked up in its own
     // class, which does not publish the owner's method.
@@ -103,7 +126,7 @@ TEST_F(PropTextTest, EventsShowThePublishedHandlerName) {
     EXPECT_EQ(Text(inner, "OnClick"), "");
     // A control whose owner is not the form publishing the handler.
     TComponent plainOwner(nullptr);
-    auto* stray = new TPushButton(&plainOwner);
+    auto* stray = new TButton(&plainOwner);
     stray->OnClick = FormMethod(form, "Button1Click");
     EXPECT_EQ(Text(stray, "OnClick"), "");
 }
@@ -111,7 +134,7 @@ TEST_F(PropTextTest, EventsShowThePublishedHandlerName) {
 TEST_F(PropTextTest, ObjInfoDescribesAnInstance) {
     panel->SetCaption("hello");
     TObjInfo info(panel);
-    EXPECT_EQ(info.ClassName, "TBoxPanel");
+    EXPECT_EQ(info.ClassName, "TPanel");
     ASSERT_EQ(info.PropCount, panel->ClassInfo().PropCount());
     EXPECT_EQ(info.PropList.front()->Name, "Name") << "inherited properties first";
     int caption = info.IndexOfProp("caption");
