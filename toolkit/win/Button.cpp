@@ -1,6 +1,7 @@
 #include "toolkit/win/Button.h"
 
 #include "toolkit/core/ClassBuilder.h"
+#include "toolkit/win/DialogKeys.h"
 #include "toolkit/win/Form.h"
 
 namespace fw {
@@ -29,6 +30,7 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
     SetControlStyle(ControlStyle() & ~static_cast<uint32_t>(csClickEvents));
     SetTabStop(true);
     SetBounds(0, 0, 75, 25);
+    InstallDialogKeys();
 }
 
 void TButton::SetDefault(bool v) {
