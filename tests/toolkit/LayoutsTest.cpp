@@ -3,6 +3,7 @@
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Form.h"
 #include "toolkit/win/Layouts.h"
+#include "toolkit/win/Registration.h"
 
 #include <gtest/gtest.h>
 
@@ -35,4 +36,23 @@ TEST(Layouts, BadLayoutsAndMissingResourcesFailClearly) {
     } catch (const Exception& e) {
         EXPECT_EQ(e.Message(), "Resource NO_SUCH_LAYOUT not found");
     }
+}
+
+TEST(Layouts, ClientSizeHoldsWhenTheMenuBarIsAttachedLast) {
+    RegisterToolkitClasses();
+    const char* json = R"({ "components": [ { "class": "TForm", "name": "WithMenu",
+        "properties": [ ["ClientWidth", {"type": "int16", "value": 300}],
+                        ["ClientHeight", {"type": "int16", "value": 200}],
+                        ["Menu", {"type": "ident", "value": "MainMenu1"}] ],
+        "children": [ { "class": "TMainMenu", "name": "MainMenu1", "children": [
+            { "class": "TMenuItem", "name": "File1",
+              "properties": [ ["Caption", {"type": "string", "value": "File"}] ] } ] } ] } ],
+        "listEnds": 0 })";
+    TForm* form = Application().CreateForm<TForm>(LayoutFromJson(json));
+    form->Show();
+    RECT r;
+    GetClientRect(form->Handle(), &r);
+    EXPECT_EQ(r.right, 300);
+    EXPECT_EQ(r.bottom, 200) << "the menu bar does not take its height from the client area";
+    delete form;
 }

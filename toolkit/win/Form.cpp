@@ -153,12 +153,28 @@ RECT TForm::ClientRect() const {
     DWORD style, exStyle;
     WindowStyles(style, exStyle);
     RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    AdjustWindowRectEx(&frame, style, FMenu != nullptr, exStyle);
     return {0, 0, Width() - (frame.right - frame.left), Height() - (frame.bottom - frame.top)};
 }
 
-void TForm::SetFormClientWidth(int32_t v) { SetWidth(Width() - ClientWidth() + v); }
-void TForm::SetFormClientHeight(int32_t v) { SetHeight(Height() - ClientHeight() + v); }
+// While a layout is read the menu bar may be attached only at the end (its
+// reference is resolved last): the client size asked for is applied again
+// then, so the bar does not eat into it.
+void TForm::SetFormClientWidth(int32_t v) {
+    if (HasState(csLoading)) FLoadedClientWidth = v;
+    SetWidth(Width() - ClientWidth() + v);
+}
+void TForm::SetFormClientHeight(int32_t v) {
+    if (HasState(csLoading)) FLoadedClientHeight = v;
+    SetHeight(Height() - ClientHeight() + v);
+}
+
+void TForm::Loaded() {
+    TCustomControl::Loaded();
+    if (FLoadedClientWidth >= 0) SetFormClientWidth(FLoadedClientWidth);
+    if (FLoadedClientHeight >= 0) SetFormClientHeight(FLoadedClientHeight);
+    FLoadedClientWidth = FLoadedClientHeight = -1;
+}
 
 void TForm::SetBorderStyle(TFormBorderStyle v) {
     if (FBorderStyle == v) return;

@@ -51,6 +51,7 @@ class TForm : public TCustomControl {
     int32_t FormClientHeight() const { return ClientHeight(); }
     void SetFormClientWidth(int32_t v);
     void SetFormClientHeight(int32_t v);
+    void Loaded() override;
     RECT ClientRect() const override;
     void SetVisible(bool v) override;
     // The window's icon (the system's default when empty).
@@ -98,6 +99,7 @@ private:
     int32_t FModalResult = mrNone;
     bool FModal = false;
     TMainMenu* FMenu = nullptr;
+    int32_t FLoadedClientWidth = -1, FLoadedClientHeight = -1;
 };
 
 } // namespace fw
