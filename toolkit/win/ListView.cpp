@@ -108,7 +108,7 @@ const TClassInfo& TListView::StaticClassInfo() {
         TClassBuilder<L, TWinControl>()
             .Prop("BorderStyle", &L::PublishedBorderStyle, &L::SetPublishedBorderStyle).Default(bsSingle)
             .Prop("Color", &L::Color, &L::SetColor).Type(ColorType()).Default(clWindow).Stored(&L::IsColorStored)
-            .Prop("Columns", &L::Columns, &L::SetColumns)
+            .Prop("Columns", &L::Columns, &L::SetColumns).Stored(&L::IsColumnsStored)
             .Prop("GridLines", &L::GridLines, &L::SetGridLines).Default(false)
             .Prop("HideSelection", &L::HideSelection, &L::SetHideSelection).Default(true)
             .Prop("MultiSelect", &L::MultiSelect, &L::SetMultiSelect).Default(false)

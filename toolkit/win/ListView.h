@@ -123,6 +123,7 @@ protected:
 private:
     friend class TListColumns;
     friend class TListItems;
+    bool IsColumnsStored() const { return FColumns->Count() > 0; }
     void SetStyleFlag(bool& field, bool v);
     void ApplyExtendedStyle();
     void UpdateColumns();

@@ -41,6 +41,8 @@ void TRichEdit::CreateParams(TCreateParams& p) {
     TMemo::CreateParams(p);
     p.SystemClass = RICHEDIT_CLASSW;
     if (!FHideSelection) p.Style |= ES_NOHIDESEL;
+    // Bars asked for stay, as in a memo; the rich text window would drop them.
+    if (ScrollBars() != ssNone) p.Style |= ES_DISABLENOSCROLL;
 }
 
 void TRichEdit::InitializeWnd() {
