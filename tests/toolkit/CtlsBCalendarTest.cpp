@@ -77,6 +77,29 @@ TEST_F(CalendarTest, TheDateGoesIntoTheWindowAndComesBackWithItsTime) {
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(CalendarTest, OnGetMonthInfoChoosesTheBoldDaysOfEachMonthShown) {
+    auto* cal = Make<TMonthCalendar>("MonthCalendar1");
+    EXPECT_TRUE(GetWindowLongPtrW(cal->Handle(), GWL_STYLE) & MCS_DAYSTATE);
+    std::vector<int32_t> asked;
+    cal->OnGetMonthInfo.Bind([&](TObject*, int32_t month, int32_t& bold) {
+        asked.push_back(month);
+        bold = 1 << (month - 1);
+    });
+    MONTHDAYSTATE states[3] = {};
+    NMDAYSTATE n{};
+    n.nmhdr.hwndFrom = cal->Handle();
+    n.nmhdr.code = MCN_GETDAYSTATE;
+    n.stStart.wYear = 2003;
+    n.stStart.wMonth = 11;
+    n.stStart.wDay = 1;
+    n.cDayState = 3;
+    n.prgDayState = states;
+    SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&n));
+    EXPECT_EQ(asked, (std::vector<int32_t>{11, 12, 1})) << "the year wraps";
+    EXPECT_EQ(states[0], 1u << 10);
+    EXPECT_EQ(states[2], 1u);
+}
+
 TEST_F(CalendarTest, NewWindowsKeepTheDateAndTheSettings) {
     auto* cal = Make<TMonthCalendar>("MonthCalendar1");
     cal->SetDate(37973.47198440972);

@@ -212,3 +212,22 @@ TEST_F(PageControlTest, NewWindowsKeepPagesTheirControlsAndValues) {
     EXPECT_GT(t.pc->DisplayRect().left, 0) << "tabs on the left";
     EXPECT_EQ(t.pages[1]->Left(), t.pc->DisplayRect().left);
 }
+
+TEST_F(PageControlTest, APageMovesToAnotherPageControlWithItsControls) {
+    ThreePages t = MakeThree(*this);
+    auto* other = Make<TPageControl>("PageControl2");
+    other->SetBounds(320, 10, 180, 150);
+    auto* edit = Make<TEdit>("Edit1", t.pages[0]);
+    t.pages[0]->SetPageControl(other);
+    EXPECT_EQ(t.pages[0]->PageControl(), other);
+    EXPECT_EQ(t.pc->PageCount(), 2);
+    EXPECT_EQ(TabCount(t.pc), 2);
+    EXPECT_EQ(t.pc->ActivePage(), t.pages[1]) << "the neighbour is shown";
+    EXPECT_EQ(other->ActivePage(), t.pages[0]);
+    EXPECT_EQ(TabCount(other), 1);
+    EXPECT_EQ(GetParent(edit->Handle()), t.pages[0]->Handle());
+    EXPECT_EQ(GetParent(t.pages[0]->Handle()), other->Handle());
+    delete other;
+    EXPECT_EQ(form->FindComponent("Edit1"), nullptr);
+    EXPECT_EQ(t.pc->PageCount(), 2);
+}

@@ -73,6 +73,7 @@ const TClassInfo& TMonthCalendar::StaticClassInfo() {
             .Prop("ShowTodayCircle", &M::ShowTodayCircle, &M::SetShowTodayCircle).Default(true)
             .Prop("TabStop", &M::TabStop, &M::SetTabStop).Default(true)
             .Prop("WeekNumbers", &M::WeekNumbers, &M::SetWeekNumbers).Default(false)
+            .Prop("OnGetMonthInfo", &M::OnGetMonthInfo, &M::OnGetMonthInfo)
             .Build();
     return info;
 }
@@ -139,6 +140,8 @@ void TMonthCalendar::ApplyRange() {
 void TMonthCalendar::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
     p.SystemClass = MONTHCAL_CLASSW;
+    // The window asks which days to show bold (OnGetMonthInfo).
+    p.Style |= MCS_DAYSTATE;
     if (FMultiSelect) p.Style |= MCS_MULTISELECT;
     if (!FShowToday) p.Style |= MCS_NOTODAY;
     if (!FShowTodayCircle) p.Style |= MCS_NOTODAYCIRCLE;
@@ -153,9 +156,22 @@ void TMonthCalendar::InitializeWnd() {
     ApplyDate();
 }
 
+void TMonthCalendar::GetDayStates(NMDAYSTATE& n) {
+    for (int i = 0; i < n.cDayState; ++i) {
+        int32_t month = (n.stStart.wMonth - 1 + i) % 12 + 1;
+        int32_t bold = 0;
+        OnGetMonthInfo(this, month, bold);
+        n.prgDayState[i] = static_cast<MONTHDAYSTATE>(bold);
+    }
+}
+
 void TMonthCalendar::WndProc(TMessage& m) {
     if (m.Msg == CN_NOTIFY) {
         auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);
+        if (hdr->code == MCN_GETDAYSTATE) {
+            GetDayStates(*reinterpret_cast<NMDAYSTATE*>(m.LParam));
+            return;
+        }
         if (hdr->code == MCN_SELCHANGE || hdr->code == MCN_SELECT) {
             // The window chose the day; the time of day stays.
             const auto* sel = reinterpret_cast<const NMSELCHANGE*>(m.LParam);

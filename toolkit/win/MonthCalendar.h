@@ -10,6 +10,9 @@ namespace fw {
 FW_ENUM(TCalDayOfWeek, dowMonday, dowTuesday, dowWednesday, dowThursday, dowFriday, dowSaturday, dowSunday,
         dowLocaleDefault)
 
+// Asks for the days of a month (1-12) to show bold: bit n is day n + 1.
+FW_EVENT_TYPE(TOnGetMonthInfoEvent, TObject* /*Sender*/, int32_t /*Month*/, int32_t& /*MonthBoldInfo*/);
+
 // Day-count dates and the window system's calendar times.
 SYSTEMTIME DateToSystemTime(double date);
 double SystemTimeToDate(const SYSTEMTIME& st);
@@ -39,6 +42,8 @@ class TMonthCalendar : public TWinControl {
 
     void WndProc(TMessage& message) override;
 
+    TOnGetMonthInfoEvent OnGetMonthInfo;
+
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWnd() override;
@@ -47,6 +52,7 @@ private:
     void SetStyleFlag(bool& field, bool v);
     void ApplyDate();
     void ApplyRange();
+    void GetDayStates(NMDAYSTATE& n);
 
     double FDate = 0;
     double FMinDate = 0;
