@@ -2,6 +2,7 @@
 
 #include "stream/ClassRegistry.h"
 #include "toolkit/win/Form.h"
+#include "toolkit/win/ControlsGroupB.h"
 #include "toolkit/win/Grids.h"
 #include "toolkit/win/MenuAndDialogClasses.h"
 #include "toolkit/win/StdCtrls.h"
@@ -13,6 +14,7 @@ void RegisterToolkitClasses() {
     RegisterMenuAndDialogClasses();
     RegisterGridClasses();
     RegisterStandardControls();
+    RegisterControlsGroupB();
 }
 
 } // namespace fw
