@@ -117,6 +117,11 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom) {
     Changed();
 }
 
+void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
+    ::RoundRect(Require(stPen | stBrush), left, top, right, bottom, cornerWidth, cornerHeight);
+    Changed();
+}
+
 void TCanvas::Polygon(const std::vector<POINT>& points) {
     if (points.empty() || points.size() > INT_MAX) return;
     ::Polygon(Require(stPen | stBrush), points.data(), static_cast<int>(points.size()));

@@ -48,6 +48,8 @@ class TCanvas : public TPersistent {
     void Rectangle(const RECT& r) { Rectangle(r.left, r.top, r.right, r.bottom); }
     void Ellipse(int left, int top, int right, int bottom);
     void Ellipse(const RECT& r) { Ellipse(r.left, r.top, r.right, r.bottom); }
+    // A rectangle whose corners are quarter ellipses cornerWidth by cornerHeight.
+    void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
     void Polygon(const std::vector<POINT>& points);
     // With the brush only.
     void FillRect(const RECT& r);
