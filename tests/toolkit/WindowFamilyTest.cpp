@@ -8,6 +8,9 @@
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Form.h"
 #include "toolkit/win/ModalUI.h"
+#include "toolkit/win/Registration.h"
+#include "toolkit/win/Splitter.h"
+#include "toolkit/win/StdCtrls.h"
 
 #include <gtest/gtest.h>
 
@@ -401,4 +404,40 @@ TEST(ControlStream, ColoursCursorsAndFontsAsIdentifiersAndPaths) {
     EXPECT_EQ(copy->Cursor(), crHandPoint);
     EXPECT_TRUE(copy->Font()->Style() == TFontStyles{fsBold});
     EXPECT_FALSE(copy->ParentFont());
+}
+
+// Alignment waits until a control has been read completely: a control whose
+// class starts aligned keeps the bounds stored with Align set to none.
+TEST(LoadingLayout, StoredBoundsSurviveAnAlignReadAfterThem) {
+    RegisterToolkitClasses();
+    TForm root(nullptr);
+    auto* panel = new TPanel(&root);
+    panel->SetName("Panel1");
+    panel->SetParent(&root);
+    panel->SetBounds(0, 0, 200, 150);
+    auto* split = new TSplitter(&root);
+    split->SetName("Splitter1");
+    split->SetParent(panel);
+    split->SetAlign(alNone);
+    split->SetBounds(10, 20, 5, 100);
+    auto* left = new TPanel(&root);
+    left->SetName("Left1");
+    left->SetParent(panel);
+    left->SetAlign(alLeft);
+    TMemoryStream s;
+    WriteComponentList(s, {panel}, &root);
+    TForm other(nullptr);
+    TMemoryStream in(s.Bytes());
+    TReader r(in);
+    r.ReadComponents(&other, &other);
+    auto* copy = dynamic_cast<TSplitter*>(other.FindComponent("Splitter1"));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->Align(), alNone);
+    EXPECT_EQ(copy->Left(), 10);
+    EXPECT_EQ(copy->Top(), 20);
+    EXPECT_EQ(copy->Height(), 100);
+    auto* leftCopy = dynamic_cast<TPanel*>(other.FindComponent("Left1"));
+    ASSERT_NE(leftCopy, nullptr);
+    EXPECT_EQ(leftCopy->Height(), left->Height()) << "aligned once loading ended";
+    EXPECT_GT(leftCopy->Height(), 100);
 }

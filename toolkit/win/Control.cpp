@@ -170,6 +170,9 @@ void TControl::UpdateBoundsRect(const RECT& old) {
 }
 
 void TControl::RequestAlign() {
+    // While a stream is read, bounds and Align arrive one by one: lay out
+    // once loading has finished (Loaded).
+    if (HasState(csLoading)) return;
     if (FParent && (FAlign != alNone || !(FAnchors == TAnchors{akLeft, akTop})) && !(FParent->FControlState & csAligning))
         FParent->Realign();
 }
@@ -177,7 +180,12 @@ void TControl::RequestAlign() {
 void TControl::SetAlign(TAlign v) {
     if (FAlign == v) return;
     FAlign = v;
-    if (FParent) FParent->Realign();
+    if (FParent && !HasState(csLoading)) FParent->Realign();
+}
+
+void TControl::Loaded() {
+    TComponent::Loaded();
+    if (FParent && (FAlign != alNone || !(FAnchors == TAnchors{akLeft, akTop}))) FParent->Realign();
 }
 
 void TControl::SetClientWidth(int32_t v) { SetWidth(FWidth - ClientWidth() + v); }

@@ -173,6 +173,7 @@ class TControl : public TComponent {
     TComponent* GetParentComponent() const override;
     void SetParentComponent(TComponent* parent) override;
     void Notification(TComponent* component, TOperation operation) override;
+    void Loaded() override;
 
 protected:
     virtual void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y);

@@ -2,6 +2,7 @@
 
 #include "stream/ClassRegistry.h"
 #include "toolkit/win/Form.h"
+#include "toolkit/win/ControlsGroupA.h"
 #include "toolkit/win/ControlsGroupB.h"
 #include "toolkit/win/Grids.h"
 #include "toolkit/win/MenuAndDialogClasses.h"
@@ -14,6 +15,7 @@ void RegisterToolkitClasses() {
     RegisterMenuAndDialogClasses();
     RegisterGridClasses();
     RegisterStandardControls();
+    RegisterControlsGroupA();
     RegisterControlsGroupB();
 }
 

@@ -438,7 +438,7 @@ bool TWinControl::CanFocus() const {
 // --- alignment -----------------------------------------------------------------
 
 void TWinControl::Realign() {
-    if (FControlState & csAligning) return;
+    if ((FControlState & csAligning) || HasState(csLoading)) return;
     RECT r = ClientRect();
     FControlState |= csAligning;
     try {
@@ -448,6 +448,11 @@ void TWinControl::Realign() {
         throw;
     }
     FControlState &= ~static_cast<uint32_t>(csAligning);
+}
+
+void TWinControl::Loaded() {
+    TControl::Loaded();
+    Realign();
 }
 
 void TWinControl::AlignControls(RECT& rect) {

@@ -81,8 +81,9 @@ class TWinControl : public TControl {
     void WndProc(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
 
-    // Lays the children out by Align and Anchors.
+    // Lays the children out by Align and Anchors (not while loading).
     void Realign();
+    void Loaded() override;
 
     TKeyEvent OnKeyDown;
     TKeyPressEvent OnKeyPress;
