@@ -27,7 +27,7 @@ bool SortsBefore(const std::string& a, const std::string& b) {
 // --- items -----------------------------------------------------------------------
 
 const TClassInfo& TComboBoxStrings::StaticClassInfo() {
-    static const TClassInfo info = TClassBuilder<TComboBoxStrings, TStrings>().Build();
+    static const TClassInfo info = TClassBuilder<TComboBoxStrings, TWindowListStrings>().Build();
     return info;
 }
 
@@ -35,59 +35,7 @@ HWND TComboBoxStrings::Window() const {
     return FCombo.HandleAllocated() ? const_cast<TComboBox&>(FCombo).Handle() : nullptr;
 }
 
-void TComboBoxStrings::CheckIndex(int index, int count) const {
-    if (index < 0 || index >= count) Error("List index out of bounds (%d)", index);
-}
-
-int TComboBoxStrings::Count() const {
-    if (HWND h = Window()) return static_cast<int>(SendMessageW(h, CB_GETCOUNT, 0, 0));
-    return FSaved.Count();
-}
-
-std::string TComboBoxStrings::Get(int index) const {
-    CheckIndex(index, Count());
-    if (HWND h = Window()) return ItemText(h, index);
-    return FSaved.Get(index);
-}
-
-TObject* TComboBoxStrings::GetObject(int index) const {
-    CheckIndex(index, Count());
-    if (HWND h = Window()) return reinterpret_cast<TObject*>(SendMessageW(h, CB_GETITEMDATA, index, 0));
-    return FSaved.GetObject(index);
-}
-
-void TComboBoxStrings::PutObject(int index, TObject* object) {
-    CheckIndex(index, Count());
-    if (HWND h = Window()) SendMessageW(h, CB_SETITEMDATA, index, reinterpret_cast<LPARAM>(object));
-    else FSaved.PutObject(index, object);
-}
-
-void TComboBoxStrings::Insert(int index, const std::string& s) {
-    if (index < 0 || index > Count()) Error("List index out of bounds (%d)", index);
-    if (HWND h = Window()) {
-        std::wstring w = win::Wide(s);
-        UINT msg = FCombo.FSorted ? CB_ADDSTRING : CB_INSERTSTRING;
-        if (SendMessageW(h, msg, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(w.c_str())) < 0)
-            throw EInvalidOperation("The combo box cannot take more items");
-        return;
-    }
-    if (FCombo.FSorted) {
-        index = 0;
-        while (index < FSaved.Count() && !SortsBefore(s, FSaved.Get(index))) ++index;
-    }
-    FSaved.Insert(index, s);
-}
-
-void TComboBoxStrings::Delete(int index) {
-    CheckIndex(index, Count());
-    if (HWND h = Window()) SendMessageW(h, CB_DELETESTRING, index, 0);
-    else FSaved.Delete(index);
-}
-
-void TComboBoxStrings::Clear() {
-    if (HWND h = Window()) SendMessageW(h, CB_RESETCONTENT, 0, 0);
-    else FSaved.Clear();
-}
+bool TComboBoxStrings::Sorted() const { return FCombo.FSorted; }
 
 // --- combo box -------------------------------------------------------------------
 
@@ -156,7 +104,7 @@ void TComboBox::InitializeWnd() {
     HWND h = Handle();
     if (FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable)
         SendMessageW(h, CB_SETITEMHEIGHT, 0, FItemHeight);
-    TStringList& saved = FItems->FSaved;
+    TStringList& saved = FItems->Saved();
     for (int i = 0; i < saved.Count(); ++i) {
         std::wstring w = win::Wide(saved.Get(i));
         LRESULT at = SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str()));
@@ -173,7 +121,7 @@ void TComboBox::InitializeWnd() {
 void TComboBox::SaveWndState() {
     TWinControl::SaveWndState();
     HWND h = Handle();
-    TStringList& saved = FItems->FSaved;
+    TStringList& saved = FItems->Saved();
     saved.Clear();
     int n = static_cast<int>(SendMessageW(h, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < n; ++i)
@@ -216,7 +164,7 @@ void TComboBox::SetSorted(bool v) {
     if (FSorted == v) return;
     FSorted = v;
     if (v && !HandleAllocated()) {
-        TStringList& saved = FItems->FSaved;
+        TStringList& saved = FItems->Saved();
         std::vector<std::pair<std::string, TObject*>> items;
         for (int i = 0; i < saved.Count(); ++i) items.emplace_back(saved.Get(i), saved.GetObject(i));
         std::stable_sort(items.begin(), items.end(), [](auto& a, auto& b) { return SortsBefore(a.first, b.first); });

@@ -5,6 +5,7 @@
 #include "toolkit/core/Strings.h"
 #include "toolkit/win/ControlPaint.h"
 #include "toolkit/win/WinControl.h"
+#include "toolkit/win/WindowListStrings.h"
 
 #include <memory>
 
@@ -18,26 +19,16 @@ FW_ENUM(TOwnerDrawStateItem, odSelected, odGrayed, odDisabled, odChecked, odFocu
 FW_SET(TOwnerDrawState, TOwnerDrawStateItem);
 FW_EVENT_TYPE(TDrawItemEvent, TObject* /*Sender*/, int32_t /*Index*/, RECT /*Rect*/, TOwnerDrawState);
 
-class TComboBoxStrings : public TStrings {
+class TComboBoxStrings : public TWindowListStrings {
     FW_CLASS(TComboBoxStrings)
-    explicit TComboBoxStrings(TComboBox& combo) : FCombo(combo) {}
+    explicit TComboBoxStrings(TComboBox& owner) : TWindowListStrings(kComboBoxMessages), FCombo(owner) {}
 
-    int Count() const override;
-    std::string Get(int index) const override;
-    TObject* GetObject(int index) const override;
-    void PutObject(int index, TObject* object) override;
-    // In a sorted combo box the line goes to its sorted place, whatever the index.
-    void Insert(int index, const std::string& s) override;
-    void Delete(int index) override;
-    void Clear() override;
+protected:
+    HWND Window() const override;
+    bool Sorted() const override;
 
 private:
-    friend class TComboBox;
-    HWND Window() const;
-    void CheckIndex(int index, int count) const;
-
     TComboBox& FCombo;
-    TStringList FSaved; // the items while there is no window
 };
 
 class TComboBox : public TWinControl {

@@ -27,7 +27,7 @@ bool SortsBefore(const std::string& a, const std::string& b) {
 // --- items -----------------------------------------------------------------------
 
 const TClassInfo& TListBoxStrings::StaticClassInfo() {
-    static const TClassInfo info = TClassBuilder<TListBoxStrings, TStrings>().Build();
+    static const TClassInfo info = TClassBuilder<TListBoxStrings, TWindowListStrings>().Build();
     return info;
 }
 
@@ -35,59 +35,7 @@ HWND TListBoxStrings::Window() const {
     return FList.HandleAllocated() ? const_cast<TListBox&>(FList).Handle() : nullptr;
 }
 
-void TListBoxStrings::CheckIndex(int index, int count) const {
-    if (index < 0 || index >= count) Error("List index out of bounds (%d)", index);
-}
-
-int TListBoxStrings::Count() const {
-    if (HWND h = Window()) return static_cast<int>(SendMessageW(h, LB_GETCOUNT, 0, 0));
-    return FSaved.Count();
-}
-
-std::string TListBoxStrings::Get(int index) const {
-    CheckIndex(index, Count());
-    if (HWND h = Window()) return ItemText(h, index);
-    return FSaved.Get(index);
-}
-
-TObject* TListBoxStrings::GetObject(int index) const {
-    CheckIndex(index, Count());
-    if (HWND h = Window()) return reinterpret_cast<TObject*>(SendMessageW(h, LB_GETITEMDATA, index, 0));
-    return FSaved.GetObject(index);
-}
-
-void TListBoxStrings::PutObject(int index, TObject* object) {
-    CheckIndex(index, Count());
-    if (HWND h = Window()) SendMessageW(h, LB_SETITEMDATA, index, reinterpret_cast<LPARAM>(object));
-    else FSaved.PutObject(index, object);
-}
-
-void TListBoxStrings::Insert(int index, const std::string& s) {
-    if (index < 0 || index > Count()) Error("List index out of bounds (%d)", index);
-    if (HWND h = Window()) {
-        std::wstring w = win::Wide(s);
-        UINT msg = FList.FSorted ? LB_ADDSTRING : LB_INSERTSTRING;
-        if (SendMessageW(h, msg, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(w.c_str())) < 0)
-            throw EInvalidOperation("The list box cannot take more items");
-        return;
-    }
-    if (FList.FSorted) {
-        index = 0;
-        while (index < FSaved.Count() && !SortsBefore(s, FSaved.Get(index))) ++index;
-    }
-    FSaved.Insert(index, s);
-}
-
-void TListBoxStrings::Delete(int index) {
-    CheckIndex(index, Count());
-    if (HWND h = Window()) SendMessageW(h, LB_DELETESTRING, index, 0);
-    else FSaved.Delete(index);
-}
-
-void TListBoxStrings::Clear() {
-    if (HWND h = Window()) SendMessageW(h, LB_RESETCONTENT, 0, 0);
-    else FSaved.Clear();
-}
+bool TListBoxStrings::Sorted() const { return FList.FSorted; }
 
 // --- list box --------------------------------------------------------------------
 
@@ -141,7 +89,7 @@ void TListBox::InitializeWnd() {
     TWinControl::InitializeWnd();
     HWND h = Handle();
     if (OwnerDrawn()) SendMessageW(h, LB_SETITEMHEIGHT, 0, FItemHeight);
-    TStringList& saved = FItems->FSaved;
+    TStringList& saved = FItems->Saved();
     for (int i = 0; i < saved.Count(); ++i) {
         std::wstring w = win::Wide(saved.Get(i));
         LRESULT at = SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str()));
@@ -159,7 +107,7 @@ void TListBox::InitializeWnd() {
 void TListBox::SaveWndState() {
     TWinControl::SaveWndState();
     HWND h = Handle();
-    TStringList& saved = FItems->FSaved;
+    TStringList& saved = FItems->Saved();
     saved.Clear();
     int n = static_cast<int>(SendMessageW(h, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < n; ++i)
@@ -233,7 +181,7 @@ void TListBox::SetSorted(bool v) {
     if (FSorted == v) return;
     FSorted = v;
     if (v && !HandleAllocated()) {
-        TStringList& saved = FItems->FSaved;
+        TStringList& saved = FItems->Saved();
         std::vector<std::pair<std::string, TObject*>> items;
         for (int i = 0; i < saved.Count(); ++i) items.emplace_back(saved.Get(i), saved.GetObject(i));
         std::stable_sort(items.begin(), items.end(), [](auto& a, auto& b) { return SortsBefore(a.first, b.first); });

@@ -6,6 +6,7 @@
 #include "toolkit/core/Strings.h"
 #include "toolkit/win/ComboBox.h"
 #include "toolkit/win/WinControl.h"
+#include "toolkit/win/WindowListStrings.h"
 
 #include <memory>
 
@@ -15,26 +16,16 @@ class TListBox;
 
 FW_ENUM(TListBoxStyle, lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable)
 
-class TListBoxStrings : public TStrings {
+class TListBoxStrings : public TWindowListStrings {
     FW_CLASS(TListBoxStrings)
-    explicit TListBoxStrings(TListBox& list) : FList(list) {}
+    explicit TListBoxStrings(TListBox& owner) : TWindowListStrings(kListBoxMessages), FList(owner) {}
 
-    int Count() const override;
-    std::string Get(int index) const override;
-    TObject* GetObject(int index) const override;
-    void PutObject(int index, TObject* object) override;
-    // In a sorted list box the line goes to its sorted place, whatever the index.
-    void Insert(int index, const std::string& s) override;
-    void Delete(int index) override;
-    void Clear() override;
+protected:
+    HWND Window() const override;
+    bool Sorted() const override;
 
 private:
-    friend class TListBox;
-    HWND Window() const;
-    void CheckIndex(int index, int count) const;
-
     TListBox& FList;
-    TStringList FSaved; // the items while there is no window
 };
 
 class TListBox : public TWinControl {
