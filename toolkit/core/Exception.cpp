@@ -8,13 +8,13 @@ std::string Format(const std::string& pattern, std::initializer_list<std::string
     for (size_t i = 0; i < pattern.size(); ++i) {
         char c = pattern[i];
         if (c == '%' && i + 1 < pattern.size()) {
-            char spec = pattern[i + 1];
-            if (spec == '%') {
+            char conv = pattern[i + 1];
+            if (conv == '%') {
                 out += '%';
                 ++i;
                 continue;
             }
-            if ((spec == 's' || spec == 'd') && arg != args.end()) {
+            if ((conv == 's' || conv == 'd') && arg != args.end()) {
                 out += *arg++;
                 ++i;
                 continue;
