@@ -6,24 +6,6 @@
 
 namespace fw {
 
-namespace {
-
-std::string ItemText(HWND h, int index) {
-    LRESULT n = SendMessageW(h, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (n == CB_ERR) return {};
-    std::wstring w(static_cast<size_t>(n) + 1, L'\0');
-    n = SendMessageW(h, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(w.data()));
-    w.resize(static_cast<size_t>(std::max<LRESULT>(n, 0)));
-    return win::Narrow(w);
-}
-
-// The order the window's sorted list uses.
-bool SortsBefore(const std::string& a, const std::string& b) {
-    return lstrcmpiW(win::Wide(a).c_str(), win::Wide(b).c_str()) < 0;
-}
-
-} // namespace
-
 // --- items -----------------------------------------------------------------------
 
 const TClassInfo& TComboBoxStrings::StaticClassInfo() {
@@ -121,11 +103,7 @@ void TComboBox::InitializeWnd() {
 void TComboBox::SaveWndState() {
     TWinControl::SaveWndState();
     HWND h = Handle();
-    TStringList& saved = FItems->Saved();
-    saved.Clear();
-    int n = static_cast<int>(SendMessageW(h, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < n; ++i)
-        saved.AddObject(ItemText(h, i), reinterpret_cast<TObject*>(SendMessageW(h, CB_GETITEMDATA, i, 0)));
+    FItems->SaveFromWindow();
     FItemIndex = static_cast<int32_t>(SendMessageW(h, CB_GETCURSEL, 0, 0));
 }
 
@@ -163,14 +141,7 @@ void TComboBox::SetStyle(TComboBoxStyle v) {
 void TComboBox::SetSorted(bool v) {
     if (FSorted == v) return;
     FSorted = v;
-    if (v && !HandleAllocated()) {
-        TStringList& saved = FItems->Saved();
-        std::vector<std::pair<std::string, TObject*>> items;
-        for (int i = 0; i < saved.Count(); ++i) items.emplace_back(saved.Get(i), saved.GetObject(i));
-        std::stable_sort(items.begin(), items.end(), [](auto& a, auto& b) { return SortsBefore(a.first, b.first); });
-        saved.Clear();
-        for (auto& [text, object] : items) saved.AddObject(text, object);
-    }
+    if (v && !HandleAllocated()) FItems->SortSaved();
     RecreateWnd();
 }
 

@@ -3,6 +3,8 @@
 #include "toolkit/core/ClassBuilder.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace fw {
 
@@ -72,6 +74,24 @@ void TWindowListStrings::Insert(int index, const std::string& s) {
         while (index < FSaved.Count() && !SortsBefore(s, FSaved.Get(index))) ++index;
     }
     FSaved.Insert(index, s);
+}
+
+void TWindowListStrings::SaveFromWindow() {
+    HWND h = Window();
+    if (!h) return;
+    int n = Count();
+    std::vector<std::pair<std::string, TObject*>> items;
+    for (int i = 0; i < n; ++i) items.emplace_back(Get(i), GetObject(i));
+    FSaved.Clear();
+    for (auto& [text, object] : items) FSaved.AddObject(text, object);
+}
+
+void TWindowListStrings::SortSaved() {
+    std::vector<std::pair<std::string, TObject*>> items;
+    for (int i = 0; i < FSaved.Count(); ++i) items.emplace_back(FSaved.Get(i), FSaved.GetObject(i));
+    std::stable_sort(items.begin(), items.end(), [](auto& a, auto& b) { return SortsBefore(a.first, b.first); });
+    FSaved.Clear();
+    for (auto& [text, object] : items) FSaved.AddObject(text, object);
 }
 
 void TWindowListStrings::Delete(int index) {

@@ -31,6 +31,11 @@ class TWindowListStrings : public TStrings {
 
     // The items kept while there is no window.
     TStringList& Saved() { return FSaved; }
+    // Copies the window's items (text and object) into Saved(), before the
+    // window goes away.
+    void SaveFromWindow();
+    // Puts the saved items in the order a sorted list window keeps.
+    void SortSaved();
     // "List index out of bounds (%d)" unless 0 <= index < count.
     void CheckIndex(int index, int count) const;
 
