@@ -6,12 +6,28 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 
+# True when an X server answers on display $1.
+fw_display_alive() {
+  DISPLAY="$1" xdotool getdisplaygeometry >/dev/null 2>&1
+}
+
 fw_start_display() {
-  if [ -n "${DISPLAY:-}" ] && [ -z "${FW_FORCE_XVFB:-}" ]; then return; fi
+  if [ -n "${DISPLAY:-}" ] && [ -z "${FW_FORCE_XVFB:-}" ]; then
+    fw_display_alive "$DISPLAY" && return
+    echo "Display $DISPLAY does not answer; using a virtual one." >&2
+  fi
   local num="${FW_XVFB_DISPLAY:-97}"
-  if ! [ -e "/tmp/.X11-unix/X$num" ]; then
+  if ! fw_display_alive ":$num"; then
+    # A socket or lock left behind by a server that is gone (a machine
+    # restored from a snapshot, a killed session) would make the new server
+    # refuse the display number.
+    rm -f "/tmp/.X11-unix/X$num" "/tmp/.X$num-lock"
     (Xvfb ":$num" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &)
-    for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$num" ] && break; sleep 0.1; done
+    for _ in $(seq 1 100); do fw_display_alive ":$num" && break; sleep 0.1; done
+    if ! fw_display_alive ":$num"; then
+      echo "Xvfb did not start on :$num" >&2
+      return 1
+    fi
   fi
   export DISPLAY=":$num"
 }
