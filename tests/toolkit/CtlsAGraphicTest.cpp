@@ -90,9 +90,9 @@ TEST_F(GraphicCtlsTest, BevelsPaintShadowAndHighlight) {
 }
 
 TEST_F(GraphicCtlsTest, DraggingASplitterResizesItsNeighbour) {
-    // Aligned controls without a window are laid out before windowed ones, so
-    // the neighbour here is a shape.
-    auto* left = new TShape(form);
+    // A splitter without a window between two windowed panels: aligned
+    // controls stack in the order of their positions, windows or not.
+    auto* left = new TPanel(form);
     left->SetParent(form);
     left->SetAlign(alLeft);
     left->SetWidth(100);
@@ -100,9 +100,16 @@ TEST_F(GraphicCtlsTest, DraggingASplitterResizesItsNeighbour) {
     splitter->SetName("Splitter1");
     splitter->SetParent(form);
     splitter->SetLeft(200);
+    auto* rest = new TPanel(form);
+    rest->SetParent(form);
+    rest->SetLeft(300);
+    rest->SetAlign(alLeft);
     form->Realign();
     ASSERT_EQ(splitter->Left(), 100) << "the splitter follows the left panel";
+    EXPECT_EQ(rest->Left(), 100 + splitter->Width()) << "and the next panel follows the splitter";
     EXPECT_EQ(splitter->Neighbour(), left);
+    rest->SetAlign(alNone);
+    rest->SetVisible(false);
     EXPECT_EQ(splitter->Cursor(), crHSplit);
     int moved = 0;
     splitter->OnMoved.Bind([&](TObject*) { ++moved; });

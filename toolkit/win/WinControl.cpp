@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <map>
+#include <vector>
 
 namespace fw {
 
@@ -457,9 +458,27 @@ void TWinControl::Loaded() {
 
 void TWinControl::AlignControls(RECT& rect) {
     auto place = [&](TAlign align) {
+        std::vector<TControl*> group;
         for (int i = 0; i < ControlCount(); ++i) {
             TControl* c = Controls(i);
-            if (c->Align() != align || !(c->Visible() || c->Designing())) continue;
+            if (c->Align() == align && (c->Visible() || c->Designing())) group.push_back(c);
+        }
+        // Controls of one alignment stack in the order of their current
+        // positions, so a splitter placed between two panels stays between
+        // them whether or not it has a window of its own. Ties keep the
+        // child order.
+        auto key = [align](const TControl* c) {
+            switch (align) {
+            case alTop: return c->Top();
+            case alBottom: return -(c->Top() + c->Height());
+            case alLeft: return c->Left();
+            case alRight: return -(c->Left() + c->Width());
+            default: return 0;
+            }
+        };
+        std::stable_sort(group.begin(), group.end(),
+                         [&](const TControl* a, const TControl* b) { return key(a) < key(b); });
+        for (TControl* c : group) {
             int32_t w = c->Width(), h = c->Height();
             switch (align) {
             case alTop:
