@@ -189,6 +189,15 @@ TEST_F(RangeTest, AnUpDownWorksItsBuddy) {
     EXPECT_TRUE(StyleOf(updown->Handle()) & UDS_WRAP);
     EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(updown->Handle(), UDM_GETBUDDY, 0, 0)), edit->Handle());
     EXPECT_EQ(updown->Position(), 5);
+
+    HWND oldEdit = edit->Handle();
+    edit->SetBorderStyle(bsNone); // the buddy gets a new window: the up-down follows it
+    ASSERT_NE(edit->Handle(), oldEdit);
+    updown->OnChanging.Clear();
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(updown->Handle(), UDM_GETBUDDY, 0, 0)), edit->Handle());
+    SendMessageW(updown->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, top);
+    SendMessageW(updown->Handle(), WM_LBUTTONUP, 0, top);
+    EXPECT_EQ(edit->GetText(), "6") << "the new window shows the position";
     delete edit;
     EXPECT_EQ(updown->Associate(), nullptr);
 }

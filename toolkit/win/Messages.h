@@ -34,6 +34,10 @@ constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
 constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
 // Posted to a control to re-create its window later.
 constexpr UINT CM_RECREATEWND = CM_BASE + 51;
+// Sent to the siblings of a control whose window has just been re-created
+// (LParam: that control), so that a control holding its window handle, such
+// as an up-down's buddy, can take the new one.
+constexpr UINT CM_SIBLINGRECREATED = CM_BASE + 52;
 // Posted by the application to run a deferred call.
 constexpr UINT CM_DEFERRED = CM_BASE + 60;
 

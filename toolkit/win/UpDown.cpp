@@ -168,6 +168,14 @@ void TUpDown::WndProc(TMessage& m) {
         }
         m.Result = 0;
         return;
+    case CM_SIBLINGRECREATED:
+        // The buddy has a new window: attach to it and show the position there.
+        if (FAssociate && reinterpret_cast<TWinControl*>(m.LParam) == FAssociate && HandleAllocated()) {
+            int32_t position = Position();
+            SendMessageW(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(FAssociate->Handle()), 0);
+            SendMessageW(Handle(), UDM_SETPOS32, 0, position);
+        }
+        return;
     default: break;
     }
     TWinControl::WndProc(m);

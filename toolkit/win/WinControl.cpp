@@ -203,6 +203,10 @@ void TWinControl::RecreateWnd() {
         throw;
     }
     FRecreating = false;
+    if (TWinControl* parent = Parent())
+        for (int i = 0; i < parent->ControlCount(); ++i)
+            if (TControl* sibling = parent->Controls(i); sibling != this)
+                sibling->Perform(CM_SIBLINGRECREATED, 0, reinterpret_cast<LPARAM>(this));
 }
 
 void TWinControl::SaveWndState() { FText = GetText(); }
