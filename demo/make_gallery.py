@@ -1,17 +1,6 @@
 #!/usr/bin/env python3
 # Generates demo/gallery.json: the gallery's stored layout.
-import json
-def i(v):
-    t = "int8" if -128 <= v <= 127 else ("int16" if -32768 <= v <= 32767 else "int32")
-    return {"type": t, "value": v}
-def s(v): return {"type": "string", "value": v}
-def ident(v): return {"type": "ident", "value": v}
-def b(v): return {"type": "true" if v else "false"}
-def strings(*xs): return {"type": "list", "value": [s(x) for x in xs]}
-def rec(cls, name, props, children=()):
-    return {"class": cls, "name": name, "properties": [[k, v] for k, v in props], "children": list(children)}
-def bounds(l, t, w, h): return [("Left", i(l)), ("Top", i(t)), ("Width", i(w)), ("Height", i(h))]
-
+from layoutgen import *
 panel = rec("TPanel", "Panel1", bounds(8, 8, 360, 150) + [("Caption", s("")), ("BevelOuter", ident("bvLowered"))], [
     rec("TLabel", "Label1", bounds(12, 10, 120, 16) + [("Caption", s("A label on a panel"))]),
     rec("TSpeedButton", "SpeedButton1", bounds(12, 40, 60, 28) + [("Caption", s("One")), ("GroupIndex", i(1)), ("Down", b(True))]),
@@ -28,26 +17,6 @@ scroll = rec("TScrollBox", "ScrollBox1", bounds(8, 290, 360, 220), [
     rec("TLabel", "Label2", bounds(8, 8, 200, 16) + [("Caption", s("A scroll box"))]),
     rec("TButton", "Button2", bounds(8, 300, 120, 28) + [("Caption", s("Below the fold"))]),
 ])
-import struct
-def bmp(w, h):
-    # A 24-bit bitmap file image: a colour wheel-like gradient with a frame.
-    row = (w * 3 + 3) & ~3
-    pixels = bytearray()
-    for y in range(h - 1, -1, -1):
-        line = bytearray()
-        for x in range(w):
-            if x in (0, w - 1) or y in (0, h - 1):
-                line += bytes((0, 0, 0))
-            else:
-                line += bytes(((x * 255) // w, (y * 255) // h, 255 - (x * 255) // w))
-        line += bytes(row - len(line))
-        pixels += line
-    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(pixels), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    return header + info + bytes(pixels)
-def picture(data):
-    payload = bytes([7]) + b"TBitmap" + struct.pack("<I", len(data)) + data
-    return {"type": "binary", "value": payload.hex().upper()}
 image = rec("TImage", "Image1", bounds(384, 290, 120, 120) + [("Stretch", b(True)), ("Picture.Data", picture(bmp(32, 32)))])
 menu = {"class": "TMainMenu", "name": "MainMenu1", "properties": [], "children": [
     rec("TMenuItem", "File1", [("Caption", s("&File"))], [
@@ -60,4 +29,4 @@ label3 = rec("TLabel", "Label3", bounds(520, 296, 220, 60) + [("Caption", s("Lab
 form = rec("TForm", "Gallery", [("Caption", s("Toolkit gallery")), ("ClientWidth", i(760)), ("ClientHeight", i(520)),
                                  ("Left", i(40)), ("Top", i(40)), ("Menu", ident("MainMenu1"))],
            [menu, panel, memo, combo, combo2, grid, scroll, image, label3])
-print(json.dumps({"components": [form], "listEnds": 0}, indent=1))
+print(document(form))

@@ -2,6 +2,7 @@
 #include "toolkit/core/Exception.h"
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Form.h"
+#include "toolkit/win/Label.h"
 #include "toolkit/win/Layouts.h"
 #include "toolkit/win/Registration.h"
 
@@ -54,5 +55,26 @@ TEST(Layouts, ClientSizeHoldsWhenTheMenuBarIsAttachedLast) {
     GetClientRect(form->Handle(), &r);
     EXPECT_EQ(r.right, 300);
     EXPECT_EQ(r.bottom, 200) << "the menu bar does not take its height from the client area";
+    delete form;
+}
+
+TEST(Layouts, ALabelOnAPageOfAReadFormSizesItselfToItsCaption) {
+    RegisterToolkitClasses();
+    const char* json = R"({ "components": [ { "class": "TForm", "name": "WithPages",
+        "properties": [ ["ClientWidth", {"type": "int16", "value": 300}] ],
+        "children": [ { "class": "TPageControl", "name": "PageControl1",
+            "properties": [ ["Width", {"type": "int16", "value": 260}], ["ActivePage", {"type": "ident", "value": "TabSheet1"}] ],
+            "children": [ { "class": "TTabSheet", "name": "TabSheet1", "children": [
+                { "class": "TLabel", "name": "Label1",
+                  "properties": [ ["Width", {"type": "int8", "value": 40}],
+                                  ["Caption", {"type": "string", "value": "A page with a label"}] ] } ] } ] } ] } ],
+        "listEnds": 0 })";
+    TForm* form = Application().CreateForm<TForm>(LayoutFromJson(json));
+    auto* label = dynamic_cast<TLabel*>(form->FindComponent("Label1"));
+    ASSERT_NE(label, nullptr);
+    int32_t read = label->Width();
+    label->SetCaption("");
+    label->SetCaption("A page with a label");
+    EXPECT_EQ(read, label->Width()) << "the width read is the caption's width";
     delete form;
 }
