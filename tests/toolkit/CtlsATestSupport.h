@@ -1,6 +1,6 @@
 #pragma once
 // A shown form for the tests of the check box, radio button, list box, range
-// and drawn controls, with their classes registered for reading layouts.
+// and drawn controls.
 #include "StdCtrlsTestSupport.h"
 #include "toolkit/win/ControlsGroupA.h"
 
@@ -10,12 +10,7 @@ namespace ctlsatest {
 
 using namespace stdtest;
 
-struct CtlsAForm : ShownForm {
-    void SetUp() override {
-        ShownForm::SetUp();
-        RegisterControlsGroupA();
-    }
-};
+using CtlsAForm = ShownForm;
 
 // The properties a control at its defaults stores.
 inline const std::set<std::string> kWindowedDefaults{"Left", "Top", "Width", "Height", "TabOrder"};

@@ -1,8 +1,7 @@
 #pragma once
-// The shown form of the standard control tests, with the page control, rich
-// edit, month calendar, list view and tree view classes registered too.
+// The shown form of the tests of the page control, rich edit, month
+// calendar, list view and tree view.
 #include "StdCtrlsTestSupport.h"
-#include "toolkit/win/ControlsGroupB.h"
 #include "toolkit/win/ListView.h"
 #include "toolkit/win/MonthCalendar.h"
 #include "toolkit/win/PageControl.h"
@@ -13,12 +12,7 @@ namespace ctlsbtest {
 
 using namespace stdtest;
 
-struct GroupBForm : ShownForm {
-    void SetUp() override {
-        ShownForm::SetUp();
-        RegisterControlsGroupB();
-    }
-};
+using GroupBForm = ShownForm;
 
 // The names stored for a control that was only made, named and placed.
 inline const std::set<std::string>& PlainNames() {

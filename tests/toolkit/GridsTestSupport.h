@@ -6,6 +6,7 @@
 #include "toolkit/win/Form.h"
 #include "toolkit/win/Grids.h"
 #include "toolkit/win/ModalUI.h"
+#include "toolkit/win/Registration.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ struct GridFixture : ::testing::Test {
 
     void SetUp() override {
         fw::Application().Initialize();
-        fw::RegisterGridClasses();
+        fw::RegisterToolkitClasses();
         form = new fw::TForm(nullptr);
         form->SetBounds(40, 40, 500, 400);
         form->Show();

@@ -6,6 +6,7 @@
 #include "stream/StreamDocument.h"
 #include "stream/Writer.h"
 #include "toolkit/win/Application.h"
+#include "toolkit/win/Registration.h"
 #include "toolkit/win/StdCtrls.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +40,7 @@ struct ShownForm : ::testing::Test {
     TForm* form = nullptr;
     void SetUp() override {
         Application().Initialize();
-        RegisterStandardControls();
+        RegisterToolkitClasses();
         form = new TForm(nullptr);
         form->SetName("Form1");
         form->SetBounds(40, 40, 520, 420);

@@ -1,7 +1,6 @@
 #pragma once
 // Check box, radio button, list box, scroll bar, shape, bevel, splitter,
-// track bar, progress bar and up-down in one include, and their registration
-// with the class registry so that stored layouts can create them by name.
+// track bar, progress bar and up-down in one include.
 #include "toolkit/win/Bevel.h"
 #include "toolkit/win/CheckBox.h"
 #include "toolkit/win/ListBox.h"
@@ -12,10 +11,3 @@
 #include "toolkit/win/Splitter.h"
 #include "toolkit/win/TrackBar.h"
 #include "toolkit/win/UpDown.h"
-
-namespace fw {
-
-// Registers the ten classes above (registering again is harmless).
-void RegisterControlsGroupA();
-
-} // namespace fw

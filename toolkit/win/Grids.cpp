@@ -315,6 +315,4 @@ void TStringGrid::DefineProperties(TFiler& filer) {
         WriteSizes(FRows), FRows.HasCustomSizes());
 }
 
-void RegisterGridClasses() { RegisterClass(TStringGrid::StaticClassInfo()); }
-
 } // namespace fw

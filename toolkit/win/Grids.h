@@ -209,7 +209,4 @@ private:
     bool FUpdatingBars = false;
 };
 
-// Makes the grid classes known to the component stream.
-void RegisterGridClasses();
-
 } // namespace fw

@@ -1,22 +1,19 @@
 #include "toolkit/win/Registration.h"
 
 #include "stream/ClassRegistry.h"
+#include "toolkit/win/DesignableClasses.h"
 #include "toolkit/win/Form.h"
-#include "toolkit/win/ControlsGroupA.h"
-#include "toolkit/win/ControlsGroupB.h"
-#include "toolkit/win/Grids.h"
 #include "toolkit/win/MenuAndDialogClasses.h"
-#include "toolkit/win/StdCtrls.h"
+#include "toolkit/win/PageControl.h"
+#include "toolkit/win/ScrollBox.h"
 
 namespace fw {
 
 void RegisterToolkitClasses() {
-    RegisterClasses({&TForm::StaticClassInfo()});
+    RegisterDesignableClasses();
+    // What the application's own windows hold besides designable controls.
+    RegisterClasses({&TForm::StaticClassInfo(), &TScrollBox::StaticClassInfo(), &TTabSheet::StaticClassInfo()});
     RegisterMenuAndDialogClasses();
-    RegisterGridClasses();
-    RegisterStandardControls();
-    RegisterControlsGroupA();
-    RegisterControlsGroupB();
 }
 
 } // namespace fw

@@ -1,6 +1,5 @@
 #pragma once
-// The standard controls in one include, and their registration with the
-// class registry so that stored layouts can create them by class name.
+// The standard controls in one include.
 #include "toolkit/win/BitBtn.h"
 #include "toolkit/win/Button.h"
 #include "toolkit/win/ComboBox.h"
@@ -11,11 +10,3 @@
 #include "toolkit/win/Panel.h"
 #include "toolkit/win/ScrollBox.h"
 #include "toolkit/win/SpeedButton.h"
-
-namespace fw {
-
-// Registers TPanel, TScrollBox, TLabel, TEdit, TMemo, TButton, TBitBtn,
-// TSpeedButton, TImage and TComboBox (registering again is harmless).
-void RegisterStandardControls();
-
-} // namespace fw
