@@ -171,6 +171,9 @@ TEST_F(DirectoryOutlineTest, MissingFilesAndVeryDeepFoldersDoNotBreakIt) {
     o->SetDirectory(t.AtUtf8(L"gone\\further"));
     EXPECT_EQ(o->Directory(), t.AtUtf8(L"gone\\further"));
     EXPECT_EQ(ItemText(h, Next(h, TVGN_CARET)), Lower(folders::PathParts(t.Root()).back()));
+    // Text that is no path at all.
+    o->SetDirectory("\xFF\xFE<>|*?\x01");
+    EXPECT_NE(Next(h, TVGN_ROOT), nullptr);
     // A file is no folder.
     o->SetDirectory(t.AtUtf8(L"file.txt"));
     EXPECT_EQ(ChildTexts(h, Next(h, TVGN_CARET)).size(), 4u);
@@ -236,6 +239,25 @@ TEST_F(DirectoryOutlineTest, StylesPicturesAndTheTreeLiveOnInNewWindows) {
     EXPECT_EQ(w, 30);
     EXPECT_EQ(SendMessageW(o->Handle(), TVM_GETITEMHEIGHT, 0, 0), 31);
     EXPECT_EQ(o->Directory(), t.RootUtf8());
+}
+
+TEST_F(DirectoryOutlineTest, AssignedPlusAndMinusPicturesReplaceTheButtons) {
+    TTempTree t;
+    MakeTree(t);
+    auto* o = Make<TDirectoryOutline>("DirectoryOutline1");
+    o->SetDirectory(t.RootUtf8());
+    o->SetOutlineStyle(osPlusMinusText);
+    HWND h = o->Handle();
+    RECT all{0, 0, 10000, 10000};
+    const COLORREF red = win::Rgb(255, 0, 0), blue = win::Rgb(0, 0, 255);
+    EXPECT_EQ(TWindowImage(h, win::Rgb(0, 255, 0)).Count(all, red), 0);
+    auto plus = Picture(9, 9, clRed);
+    auto minus = Picture(9, 9, clBlue);
+    o->SetPicturePlus(plus.get());
+    EXPECT_GT(TWindowImage(h, win::Rgb(0, 255, 0)).Count(all, red), 20) << "gamma is closed";
+    EXPECT_EQ(TWindowImage(h, win::Rgb(0, 255, 0)).Count(all, blue), 0);
+    o->SetPictureMinus(minus.get());
+    EXPECT_GT(TWindowImage(h, win::Rgb(0, 255, 0)).Count(all, blue), 20) << "the open items";
 }
 
 TEST_F(DirectoryOutlineTest, DefaultsAreNotStoredAndEveryPropertyRoundTrips) {

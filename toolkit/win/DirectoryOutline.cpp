@@ -8,6 +8,7 @@
 #include "toolkit/win/Messages.h"
 
 #include <algorithm>
+#include <cstring>
 #include <commctrl.h>
 
 namespace fw {
@@ -281,7 +282,16 @@ void TDirectoryOutline::InitializeWnd() {
 }
 
 void TDirectoryOutline::DestroyWnd() {
-    TWinControl::DestroyWnd();
+    // The window's items go with it; the selection moving among them is no
+    // choice of the user's.
+    FBuilding = true;
+    try {
+        TWinControl::DestroyWnd();
+    } catch (...) {
+        FBuilding = false;
+        throw;
+    }
+    FBuilding = false;
     FNodes.clear();
 }
 
@@ -437,7 +447,6 @@ void TDirectoryOutline::BuildTree() {
             FillNode(node);
             SendMessageW(h, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node->Item));
             SendMessageW(h, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node->Item));
-            SendMessageW(h, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(node->Item));
         }
     } catch (...) {
         FBuilding = false;
@@ -446,6 +455,16 @@ void TDirectoryOutline::BuildTree() {
     }
     FBuilding = false;
     SendMessageW(h, WM_SETREDRAW, TRUE, 0);
+    // Scrolled to once the window draws again: it keeps no scrolling before.
+    // The subfolders of Directory come into view as far as they fit under it.
+    if (auto selected = reinterpret_cast<HTREEITEM>(SendMessageW(h, TVM_GETNEXTITEM, TVGN_CARET, 0))) {
+        HTREEITEM last = nullptr;
+        for (auto c = reinterpret_cast<HTREEITEM>(SendMessageW(h, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(selected)));
+             c; c = reinterpret_cast<HTREEITEM>(SendMessageW(h, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(c))))
+            last = c;
+        if (last) SendMessageW(h, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(last));
+        SendMessageW(h, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(selected));
+    }
     InvalidateRect(h, nullptr, TRUE);
 }
 
@@ -483,8 +502,9 @@ LRESULT TDirectoryOutline::CustomDraw(NMTVCUSTOMDRAW* cd) {
             return CDRF_DODEFAULT;
         TBitmap* pic = FPictures[(it.state & TVIS_EXPANDED) ? kMinus : kPlus].get();
         if (pic->Empty()) return CDRF_DODEFAULT;
+        // The message takes the item in the rectangle it fills.
         RECT text{};
-        *reinterpret_cast<HTREEITEM*>(&text) = item;
+        std::memcpy(&text, &item, sizeof item);
         if (!SendMessageW(Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text))) return CDRF_DODEFAULT;
         int imageWidth = 0, imageHeight = 0;
         if (FImages) ImageList_GetIconSize(FImages, &imageWidth, &imageHeight);

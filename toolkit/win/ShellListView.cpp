@@ -168,7 +168,10 @@ void TShellListView::SetRoot(const std::string& v) {
     if (FRoot == v) return;
     FRoot = v;
     FListed = false;
-    if (!HasState(csLoading)) EnsureListed();
+    if (HasState(csLoading)) return;
+    bool drives;
+    std::wstring folder = ResolveRoot(FRoot, drives);
+    Navigate(folder, drives, {}, true);
 }
 
 std::string TShellListView::Path() {
@@ -179,7 +182,7 @@ std::string TShellListView::Path() {
 void TShellListView::SetPath(const std::string& v) {
     EnsureListed();
     if (v.empty()) return;
-    Navigate(folders::NormalizePath(win::Wide(v)), false, {});
+    Navigate(folders::NormalizePath(win::Wide(v)), false, {}, true);
 }
 
 bool TShellListView::ShowingDrives() {
@@ -288,7 +291,8 @@ void TShellListView::EnsureListed() {
     FListed = true;
     bool drives;
     std::wstring folder = ResolveRoot(FRoot, drives);
-    Navigate(folder, drives, {});
+    // The first listing is where the control starts, not a change.
+    Navigate(folder, drives, {}, false);
 }
 
 std::vector<TShellListView::TEntry> TShellListView::ReadEntries() const {
@@ -327,8 +331,8 @@ std::vector<TShellListView::TEntry> TShellListView::ReadEntries() const {
     return out;
 }
 
-void TShellListView::Navigate(const std::wstring& path, bool drives, const std::wstring& select) {
-    bool changed = path != FPath || drives != FDrives;
+void TShellListView::Navigate(const std::wstring& path, bool drives, const std::wstring& select, bool notify) {
+    bool changed = notify && (path != FPath || drives != FDrives);
     FPath = drives ? std::wstring() : path;
     FDrives = drives;
     FListed = true;
@@ -343,7 +347,7 @@ bool TShellListView::EnterFolder(int index) {
     const TEntry& e = At(index);
     if (!e.Folder) return false;
     std::wstring target = FDrives ? e.Name : folders::JoinPath(FPath, e.Name);
-    Navigate(target, false, {});
+    Navigate(target, false, {}, true);
     return true;
 }
 
@@ -359,9 +363,9 @@ bool TShellListView::GoUp() {
     std::wstring name = parts.empty() ? from : parts.back();
     if (parent.empty()) {
         if (!rootDrives) return false;
-        Navigate({}, true, from);
+        Navigate({}, true, from, true);
     } else {
-        Navigate(parent, false, name);
+        Navigate(parent, false, name, true);
     }
     return true;
 }
@@ -441,7 +445,7 @@ void TShellListView::InitializeWnd() {
     } columns[] = {{L"Name", 150, LVCFMT_LEFT},
                    {L"Size", 70, LVCFMT_RIGHT},
                    {L"Type", 100, LVCFMT_LEFT},
-                   {L"Modified", 110, LVCFMT_LEFT}};
+                   {L"Modified", 120, LVCFMT_LEFT}};
     for (int i = 0; i < 4; ++i) {
         LVCOLUMNW col{};
         col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;

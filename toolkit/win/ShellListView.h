@@ -110,9 +110,9 @@ private:
     void SetStyleFlag(bool& field, bool v);
     const TEntry& At(int index);
     void EnsureListed();
-    // Lists a folder ("" with drives: the drive list) and tells OnChange
-    // when it is another one.
-    void Navigate(const std::wstring& path, bool drives, const std::wstring& select);
+    // Lists a folder ("" with drives: the drive list), selects the entry
+    // named select, and with notify tells OnChange when it is another folder.
+    void Navigate(const std::wstring& path, bool drives, const std::wstring& select, bool notify);
     std::vector<TEntry> ReadEntries() const;
     void FillWindow();
     void InsertItemWindow(int index);
