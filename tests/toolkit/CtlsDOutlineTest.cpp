@@ -174,6 +174,13 @@ TEST_F(DirectoryOutlineTest, MissingFilesAndVeryDeepFoldersDoNotBreakIt) {
     // Text that is no path at all.
     o->SetDirectory("\xFF\xFE<>|*?\x01");
     EXPECT_NE(Next(h, TVGN_ROOT), nullptr);
+    o->SetDirectory(t.RootUtf8());
+    o->SetDrive("?");
+    EXPECT_EQ(o->Directory(), t.RootUtf8()) << "no such drive letter";
+    ASSERT_EQ(o->Drive(), "C");
+    o->SetDrive("z");
+    EXPECT_EQ(o->Directory(), "Z:\\");
+    EXPECT_EQ(ItemText(h, Next(h, TVGN_CARET)), L"z:\\");
     // A file is no folder.
     o->SetDirectory(t.AtUtf8(L"file.txt"));
     EXPECT_EQ(ChildTexts(h, Next(h, TVGN_CARET)).size(), 4u);

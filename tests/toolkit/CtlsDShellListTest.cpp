@@ -216,8 +216,11 @@ TEST_F(ShellListViewTest, RootNamesResolveToFoldersOrTheDriveList) {
     EXPECT_EQ(TShellListView::RootFolder("rfControlPanel"), "") << "no folder on disk";
     EXPECT_EQ(TShellListView::RootFolder("C:/"), "C:\\");
 
+    int changes = 0;
+    lv->OnChange.Bind([&](TObject*) { ++changes; });
     lv->SetRoot("rfMyComputer");
     EXPECT_TRUE(lv->ShowingDrives());
+    EXPECT_EQ(changes, 1);
     HWND h = lv->Handle();
     std::vector<std::wstring> drives = Names(h);
     ASSERT_FALSE(drives.empty());

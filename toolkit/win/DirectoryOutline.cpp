@@ -232,7 +232,8 @@ void TDirectoryOutline::SetColor(int32_t v) {
 
 void TDirectoryOutline::FontChanged() {
     TWinControl::FontChanged();
-    if (HandleAllocated()) ApplyItemHeight();
+    ApplyColor();
+    ApplyItemHeight();
 }
 
 void TDirectoryOutline::Refresh() {
@@ -296,7 +297,9 @@ void TDirectoryOutline::DestroyWnd() {
 }
 
 void TDirectoryOutline::ApplyColor() {
-    if (HandleAllocated()) SendMessageW(Handle(), TVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
+    if (!HandleAllocated()) return;
+    SendMessageW(Handle(), TVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
+    SendMessageW(Handle(), TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Font()->Color())));
 }
 
 void TDirectoryOutline::ApplyItemHeight() {

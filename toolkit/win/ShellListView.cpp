@@ -3,6 +3,7 @@
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/core/Text.h"
 #include "toolkit/win/Colors.h"
+#include "toolkit/win/Font.h"
 #include "toolkit/win/FolderListing.h"
 #include "toolkit/win/Messages.h"
 
@@ -245,7 +246,7 @@ void TShellListView::Loaded() {
 
 // --- items -----------------------------------------------------------------------
 
-const TShellListView::TEntry& TShellListView::At(int index) {
+TShellListView::TEntry& TShellListView::At(int index) {
     EnsureListed();
     if (index < 0 || index >= static_cast<int>(FEntries.size())) RaiseListIndexError(index);
     return FEntries[static_cast<size_t>(index)];
@@ -381,7 +382,7 @@ void TShellListView::Refresh() {
 }
 
 bool TShellListView::Rename(int index, const std::string& newName) {
-    TEntry& e = const_cast<TEntry&>(At(index));
+    TEntry& e = At(index);
     std::wstring name = win::Wide(newName);
     if (FDrives || !IsValidFileName(name)) return false;
     if (name == e.Name) return true;
@@ -430,6 +431,12 @@ void TShellListView::ApplyColor() {
     COLORREF back = ColorToRGB(Color());
     SendMessageW(Handle(), LVM_SETBKCOLOR, 0, static_cast<LPARAM>(back));
     SendMessageW(Handle(), LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(back));
+    SendMessageW(Handle(), LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Font()->Color())));
+}
+
+void TShellListView::FontChanged() {
+    TWinControl::FontChanged();
+    ApplyColor();
 }
 
 void TShellListView::InitializeWnd() {

@@ -94,6 +94,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWnd() override;
     void SaveWndState() override;
+    void FontChanged() override;
 
 private:
     struct TEntry {
@@ -108,7 +109,7 @@ private:
     TBorderStyle PublishedBorderStyle() const { return TBorderStyle(FBorderStyle); }
     void SetPublishedBorderStyle(TBorderStyle v) { SetBorderStyle(TFormBorderStyle(v)); }
     void SetStyleFlag(bool& field, bool v);
-    const TEntry& At(int index);
+    TEntry& At(int index);
     void EnsureListed();
     // Lists a folder ("" with drives: the drive list), selects the entry
     // named select, and with notify tells OnChange when it is another folder.
