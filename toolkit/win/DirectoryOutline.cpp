@@ -492,7 +492,9 @@ LRESULT TDirectoryOutline::CustomDraw(NMTVCUSTOMDRAW* cd) {
     case CDDS_ITEMPOSTPAINT: {
         DWORD style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
         if (!(style & TVS_HASBUTTONS)) return CDRF_DODEFAULT;
-        auto item = reinterpret_cast<HTREEITEM>(cd->nmcd.dwItemSpec);
+        auto* node = reinterpret_cast<TNode*>(cd->nmcd.lItemlParam);
+        if (!node || !node->Item) return CDRF_DODEFAULT;
+        HTREEITEM item = node->Item;
         TVITEMW it{};
         it.mask = TVIF_CHILDREN | TVIF_STATE;
         it.hItem = item;
