@@ -4,6 +4,8 @@
 // differs from its defaults.
 #include "CtlsDTestSupport.h"
 
+#include <cstring>
+
 using namespace ctlsdtest;
 
 namespace {
@@ -265,6 +267,30 @@ TEST_F(DirectoryOutlineTest, AssignedPlusAndMinusPicturesReplaceTheButtons) {
     EXPECT_EQ(TWindowImage(h, win::Rgb(0, 255, 0)).Count(all, blue), 0);
     o->SetPictureMinus(minus.get());
     EXPECT_GT(TWindowImage(h, win::Rgb(0, 255, 0)).Count(all, blue), 20) << "the open items";
+}
+
+TEST_F(DirectoryOutlineTest, TheFocusRectangleShowsOnlyWithItsOption) {
+    TTempTree t;
+    auto* o = Make<TDirectoryOutline>("DirectoryOutline1");
+    o->SetDirectory(t.RootUtf8());
+    o->SetFocus();
+    Pump();
+    HWND h = o->Handle();
+    ASSERT_EQ(GetFocus(), h);
+    HTREEITEM selected = Next(h, TVGN_CARET);
+    RECT r{};
+    std::memcpy(&r, &selected, sizeof selected);
+    ASSERT_TRUE(SendMessageW(h, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)));
+    // The colours along the top edge of the selected item's text.
+    auto edge = [&] {
+        TWindowImage image(h, win::Rgb(0, 255, 0));
+        std::set<COLORREF> colors;
+        for (int x = r.left; x < std::min<int>(r.right, image.Width()); ++x) colors.insert(image.At(x, r.top));
+        return colors;
+    };
+    EXPECT_GT(edge().size(), 1u) << "a dotted rectangle";
+    o->SetOptions(TOutlineOptions{ooDrawTreeRoot});
+    EXPECT_EQ(edge(), std::set<COLORREF>{GetSysColor(COLOR_HIGHLIGHT)});
 }
 
 TEST_F(DirectoryOutlineTest, DefaultsAreNotStoredAndEveryPropertyRoundTrips) {

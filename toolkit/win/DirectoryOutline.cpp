@@ -479,22 +479,51 @@ void TDirectoryOutline::SelectionChanged(HTREEITEM item) {
     OnChange(this);
 }
 
+// The text of the focused item drawn again, so no focus rectangle shows.
+void TDirectoryOutline::DrawWithoutFocus(HDC dc, TNode* node) {
+    HWND h = Handle();
+    if (GetFocus() != h) return;
+    auto caret = reinterpret_cast<HTREEITEM>(SendMessageW(h, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (caret != node->Item) return;
+    RECT text{};
+    std::memcpy(&text, &caret, sizeof caret);
+    if (!SendMessageW(h, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text))) return;
+    HBRUSH b = CreateSolidBrush(GetSysColor(COLOR_HIGHLIGHT));
+    FillRect(dc, &text, b);
+    DeleteObject(b);
+    std::wstring caption = Cased(node->Name, FTextCase);
+    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
+    int oldMode = SetBkMode(dc, TRANSPARENT);
+    COLORREF oldColor = SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    RECT inner{text.left + 2, text.top, text.right, text.bottom};
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &inner,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
+    SetTextColor(dc, oldColor);
+    SetBkMode(dc, oldMode);
+    SelectObject(dc, oldFont);
+}
+
 // Leaves out the focus rectangle unless asked for, and draws assigned plus
 // and minus pictures over the window's own buttons.
 LRESULT TDirectoryOutline::CustomDraw(NMTVCUSTOMDRAW* cd) {
     switch (cd->nmcd.dwDrawStage) {
     case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT: {
-        if (!FOptions.Contains(ooDrawFocusRect)) cd->nmcd.uItemState &= ~static_cast<UINT>(CDIS_FOCUS);
         bool own = !FPictures[kPlus]->Empty() || !FPictures[kMinus]->Empty();
+        if (!FOptions.Contains(ooDrawFocusRect)) {
+            cd->nmcd.uItemState &= ~static_cast<UINT>(CDIS_FOCUS);
+            // Not every tree view heeds that: the focused item is drawn over.
+            own = true;
+        }
         return own ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
     }
     case CDDS_ITEMPOSTPAINT: {
-        DWORD style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
-        if (!(style & TVS_HASBUTTONS)) return CDRF_DODEFAULT;
         auto* node = reinterpret_cast<TNode*>(cd->nmcd.lItemlParam);
         if (!node || !node->Item) return CDRF_DODEFAULT;
         HTREEITEM item = node->Item;
+        if (!FOptions.Contains(ooDrawFocusRect)) DrawWithoutFocus(cd->nmcd.hdc, node);
+        DWORD style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
+        if (!(style & TVS_HASBUTTONS)) return CDRF_DODEFAULT;
         TVITEMW it{};
         it.mask = TVIF_CHILDREN | TVIF_STATE;
         it.hItem = item;

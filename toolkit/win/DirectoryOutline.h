@@ -111,6 +111,7 @@ private:
     void ApplyColor();
     void SelectionChanged(HTREEITEM item);
     LRESULT CustomDraw(NMTVCUSTOMDRAW* cd);
+    void DrawWithoutFocus(HDC dc, TNode* node);
     void PictureChanged();
 
     std::wstring FDirectory; // empty: the current folder
