@@ -1,8 +1,7 @@
 #pragma once
-// The shown form of the standard control tests with the folder tree and the
-// file list registered, and real temporary folder trees to show in them.
+// The shown form of the folder tree and file list tests, and real temporary
+// folder trees to show in them.
 #include "StdCtrlsTestSupport.h"
-#include "toolkit/win/ControlsGroupD.h"
 #include "toolkit/win/DirectoryOutline.h"
 #include "toolkit/win/FolderListing.h"
 #include "toolkit/win/ShellListView.h"
@@ -14,12 +13,7 @@ namespace ctlsdtest {
 
 using namespace stdtest;
 
-struct GroupDForm : ShownForm {
-    void SetUp() override {
-        ShownForm::SetUp();
-        RegisterControlsGroupD();
-    }
-};
+using GroupDForm = ShownForm;
 
 // The names stored for a control that was only made, named and placed.
 inline const std::set<std::string>& PlainNames() {

@@ -5,6 +5,7 @@
 #include "toolkit/win/Button.h"
 #include "toolkit/win/CheckBox.h"
 #include "toolkit/win/ComboBox.h"
+#include "toolkit/win/DirectoryOutline.h"
 #include "toolkit/win/Edit.h"
 #include "toolkit/win/Grids.h"
 #include "toolkit/win/Image.h"
@@ -20,6 +21,7 @@
 #include "toolkit/win/RichEdit.h"
 #include "toolkit/win/ScrollBar.h"
 #include "toolkit/win/Shape.h"
+#include "toolkit/win/ShellListView.h"
 #include "toolkit/win/SpeedButton.h"
 #include "toolkit/win/Splitter.h"
 #include "toolkit/win/TrackBar.h"
@@ -39,6 +41,8 @@ const std::vector<const TClassInfo*>& DesignableClasses() {
         &TRichEdit::StaticClassInfo(),     &TTrackBar::StaticClassInfo(),    &TProgressBar::StaticClassInfo(),
         &TUpDown::StaticClassInfo(),       &TMonthCalendar::StaticClassInfo(), &TListView::StaticClassInfo(),
         &TTreeView::StaticClassInfo(),
+        // media player, OLE container, colour grid
+        &TDirectoryOutline::StaticClassInfo(), &TShellListView::StaticClassInfo(),
     };
     return classes;
 }
