@@ -52,7 +52,8 @@ col3 = [
 col4 = [
     rec("TDirectoryOutline", "DirectoryOutline1", at(752, 8, 232, 240)),
     rec("TShellListView", "ShellListView1", at(752, 256, 232, 292) + [
-        ("ObjectTypes", ident_set("otFolders", "otNonFolders")), ("Sorted", b(True))]),
+        ("ObjectTypes", ident_set("otFolders", "otNonFolders")), ("Sorted", b(True)),
+        ("Root", s("C:\\windows"))]),
 ]
 form = rec("TForm", "Controls", [("Caption", s("Designable controls")), ("ClientWidth", i(992)), ("ClientHeight", i(556)),
                                   ("Left", i(20)), ("Top", i(20))],

@@ -3,6 +3,7 @@
 # Wine on the current display (or a virtual one when there is none).
 #
 #   bash scripts/run.sh            the toolkit gallery (until the designer exists)
+#   bash scripts/run.sh controls   one control of each designable class
 #   bash scripts/run.sh fwstream   the design-file tool on the sample design
 #
 # On a virtual display nobody sees the window: FW_SCREENSHOT=FILE.bmp makes the
@@ -22,13 +23,13 @@ case "$what" in
     wine build/win/stream/fwstream.exe from-json samples/sample.json -o build/samples/sample.bin
     wine build/win/stream/fwstream.exe to-json build/samples/sample.bin
     ;;
-  gallery)
+  gallery|controls)
     cmake --build --preset win --target toolkit-demo
     if [ -n "${FW_SCREENSHOT:-}" ]; then
-      wine build/win/demo/toolkit-demo.exe --screenshot "$FW_SCREENSHOT"
+      wine build/win/demo/toolkit-demo.exe --layout "$what" --screenshot "$FW_SCREENSHOT"
     else
-      wine build/win/demo/toolkit-demo.exe
+      wine build/win/demo/toolkit-demo.exe --layout "$what"
     fi
     ;;
-  *) echo "usage: run.sh [gallery|fwstream]" >&2; exit 2 ;;
+  *) echo "usage: run.sh [gallery|controls|fwstream]" >&2; exit 2 ;;
 esac
