@@ -12,9 +12,6 @@ using namespace stdtest;
 
 using CtlsAForm = ShownForm;
 
-// The properties a control at its defaults stores.
-inline const std::set<std::string> kWindowedDefaults{"Left", "Top", "Width", "Height", "TabOrder"};
-inline const std::set<std::string> kGraphicDefaults{"Left", "Top", "Width", "Height"};
 
 // The names of the properties of the first component whose stored values differ.
 inline std::string Differences(const Bytes& a, const Bytes& b) {

@@ -128,7 +128,7 @@ TEST_F(CalendarTest, NewWindowsKeepTheDateAndTheSettings) {
 
 TEST_F(CalendarTest, PropertiesRoundTripAndTheDateIsStoredExactly) {
     auto* cal = Make<TMonthCalendar>("MonthCalendar1");
-    EXPECT_EQ(StoredNames(Store(cal, form)), PlainNames());
+    EXPECT_EQ(StoredNames(Store(cal, form)), kWindowedDefaults);
     cal->SetBounds(0, 0, 197, 153);
     cal->SetDate(37973.47198440972);
     Bytes bytes = Store(cal, form);

@@ -11,31 +11,6 @@ namespace {
 using ListViewTest = GroupBForm;
 using TreeViewTest = GroupBForm;
 
-std::wstring ItemText(HWND lv, int item, int sub) {
-    wchar_t buf[64] = {};
-    LVITEMW it{};
-    it.iSubItem = sub;
-    it.pszText = buf;
-    it.cchTextMax = 64;
-    SendMessageW(lv, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&it));
-    return buf;
-}
-
-std::wstring NodeText(HWND tv, HTREEITEM item) {
-    wchar_t buf[64] = {};
-    TVITEMW it{};
-    it.mask = TVIF_TEXT;
-    it.hItem = item;
-    it.pszText = buf;
-    it.cchTextMax = 64;
-    SendMessageW(tv, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
-    return buf;
-}
-
-HTREEITEM Next(HWND tv, UINT how, HTREEITEM from) {
-    return reinterpret_cast<HTREEITEM>(SendMessageW(tv, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(from)));
-}
-
 } // namespace
 
 TEST_F(ListViewTest, WindowsComeAndGoAndTheHeaderIsAnInnerWindow) {
@@ -88,8 +63,8 @@ TEST_F(ListViewTest, ColumnsAndItemsLiveOnInNewWindows) {
     EXPECT_EQ(lv->Columns()->Items(1)->Width(), 77) << "the dragged width was kept";
     EXPECT_EQ(SendMessageW(lv->Handle(), LVM_GETCOLUMNWIDTH, 0, 0), 120);
     EXPECT_EQ(SendMessageW(lv->Handle(), LVM_GETITEMCOUNT, 0, 0), 2);
-    EXPECT_EQ(ItemText(lv->Handle(), 1, 0), L"beta");
-    EXPECT_EQ(ItemText(lv->Handle(), 1, 1), L"22");
+    EXPECT_EQ(ListItemText(lv->Handle(), 1, 0), L"beta");
+    EXPECT_EQ(ListItemText(lv->Handle(), 1, 1), L"22");
     lv->SetRowSelect(true);
     EXPECT_TRUE(SendMessageW(lv->Handle(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT);
     lv->Columns()->Items(0)->SetCaption("Renamed");
@@ -101,14 +76,14 @@ TEST_F(ListViewTest, ColumnsAndItemsLiveOnInNewWindows) {
     SendMessageW(lv->Handle(), LVM_GETCOLUMNW, 0, reinterpret_cast<LPARAM>(&col));
     EXPECT_EQ(std::wstring(buf), L"Renamed");
     lv->Items().Delete(0);
-    EXPECT_EQ(ItemText(lv->Handle(), 0, 0), L"beta");
+    EXPECT_EQ(ListItemText(lv->Handle(), 0, 0), L"beta");
     lv->Items().Clear();
     EXPECT_EQ(SendMessageW(lv->Handle(), LVM_GETITEMCOUNT, 0, 0), 0);
 }
 
 TEST_F(ListViewTest, PropertiesAndColumnsRoundTripAndDefaultsAreNotStored) {
     auto* lv = Make<TListView>("ListView1");
-    EXPECT_EQ(StoredNames(Store(lv, form)), PlainNames()) << "no columns are no collection";
+    EXPECT_EQ(StoredNames(Store(lv, form)), kWindowedDefaults) << "no columns are no collection";
     TListColumn* c = lv->Columns()->Add();
     c->SetCaption("Name");
     c->SetWidth(90);
@@ -186,15 +161,15 @@ TEST_F(TreeViewTest, NodesSelectionAndStylesLiveOnInNewWindows) {
     EXPECT_TRUE(style & TVS_SHOWSELALWAYS);
     EXPECT_EQ(SendMessageW(h, TVM_GETINDENT, 0, 0), 25);
     EXPECT_EQ(SendMessageW(h, TVM_GETCOUNT, 0, 0), 4);
-    HTREEITEM first = Next(h, TVGN_ROOT, nullptr);
-    EXPECT_EQ(NodeText(h, first), L"fruit");
-    EXPECT_EQ(NodeText(h, Next(h, TVGN_CHILD, first)), L"pear");
-    EXPECT_EQ(NodeText(h, Next(h, TVGN_NEXT, first)), L"nuts");
+    HTREEITEM first = TreeNext(h, TVGN_ROOT, nullptr);
+    EXPECT_EQ(TreeNodeText(h, first), L"fruit");
+    EXPECT_EQ(TreeNodeText(h, TreeNext(h, TVGN_CHILD, first)), L"pear");
+    EXPECT_EQ(TreeNodeText(h, TreeNext(h, TVGN_NEXT, first)), L"nuts");
     tv->SetSortType(stText);
-    EXPECT_EQ(NodeText(h, Next(h, TVGN_CHILD, first)), L"apple") << "sorted by text";
+    EXPECT_EQ(TreeNodeText(h, TreeNext(h, TVGN_CHILD, first)), L"apple") << "sorted by text";
     tv->Items().AddChild(fruit, "banana");
-    HTREEITEM second = Next(h, TVGN_NEXT, Next(h, TVGN_CHILD, first));
-    EXPECT_EQ(NodeText(h, second), L"banana") << "a new node goes to its place";
+    HTREEITEM second = TreeNext(h, TVGN_NEXT, TreeNext(h, TVGN_CHILD, first));
+    EXPECT_EQ(TreeNodeText(h, second), L"banana") << "a new node goes to its place";
     tv->Items().Clear();
     EXPECT_EQ(SendMessageW(h, TVM_GETCOUNT, 0, 0), 0);
     EXPECT_EQ(tv->Items().Count(), 0);
@@ -202,7 +177,7 @@ TEST_F(TreeViewTest, NodesSelectionAndStylesLiveOnInNewWindows) {
 
 TEST_F(TreeViewTest, IndentIsTheWindowsUntilSetAndPropertiesRoundTrip) {
     auto* tv = Make<TTreeView>("TreeView1");
-    EXPECT_EQ(StoredNames(Store(tv, form)), PlainNames());
+    EXPECT_EQ(StoredNames(Store(tv, form)), kWindowedDefaults);
     EXPECT_EQ(tv->Indent(), SendMessageW(tv->Handle(), TVM_GETINDENT, 0, 0));
     EXPECT_GT(tv->Indent(), 0);
     tv->SetIndent(19);

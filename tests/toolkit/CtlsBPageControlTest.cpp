@@ -155,7 +155,7 @@ TEST_F(PageControlTest, ThreePagesAndTheirControlsSurviveAStream) {
 
 TEST_F(PageControlTest, OwnPropertiesRoundTripAndDefaultsAreNotStored) {
     auto* pc = Make<TPageControl>("PageControl1");
-    EXPECT_EQ(StoredNames(Store(pc, form)), PlainNames());
+    EXPECT_EQ(StoredNames(Store(pc, form)), kWindowedDefaults);
     auto* sheet = Make<TTabSheet>("TabSheet1", pc);
     std::set<std::string> sheetNames = StoredNames(Store(sheet, form));
     EXPECT_FALSE(sheetNames.count("Visible"));

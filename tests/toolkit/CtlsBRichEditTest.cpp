@@ -66,7 +66,7 @@ TEST_F(RichEditTest, NewWindowsKeepTheLinesAndValues) {
 
 TEST_F(RichEditTest, PropertiesRoundTripAndDefaultsAreNotStored) {
     auto* re = Make<TRichEdit>("RichEdit1");
-    EXPECT_EQ(StoredNames(Store(re, form)), PlainNames());
+    EXPECT_EQ(StoredNames(Store(re, form)), kWindowedDefaults);
     re->Lines()->Add("Dpst_TR");
     re->Lines()->Add("ichEdit");
     re->SetAlignment(taCenter);

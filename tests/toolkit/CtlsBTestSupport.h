@@ -1,6 +1,7 @@
 #pragma once
 // The shown form of the tests of the page control, rich edit, month
 // calendar, list view and tree view.
+#include "CommonCtrlText.h"
 #include "StdCtrlsTestSupport.h"
 #include "toolkit/win/ListView.h"
 #include "toolkit/win/MonthCalendar.h"
@@ -13,11 +14,5 @@ namespace ctlsbtest {
 using namespace stdtest;
 
 using GroupBForm = ShownForm;
-
-// The names stored for a control that was only made, named and placed.
-inline const std::set<std::string>& PlainNames() {
-    static const std::set<std::string> names{"Left", "Top", "Width", "Height", "TabOrder"};
-    return names;
-}
 
 } // namespace ctlsbtest

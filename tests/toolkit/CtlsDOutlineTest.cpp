@@ -12,30 +12,15 @@ namespace {
 
 using DirectoryOutlineTest = GroupDForm;
 
-std::wstring ItemText(HWND tv, HTREEITEM item) {
-    wchar_t buf[300] = {};
-    TVITEMW it{};
-    it.mask = TVIF_TEXT;
-    it.hItem = item;
-    it.pszText = buf;
-    it.cchTextMax = 300;
-    SendMessageW(tv, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
-    return buf;
-}
-
-HTREEITEM Next(HWND tv, UINT how, HTREEITEM from = nullptr) {
-    return reinterpret_cast<HTREEITEM>(SendMessageW(tv, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(from)));
-}
-
 std::vector<std::wstring> ChildTexts(HWND tv, HTREEITEM item) {
     std::vector<std::wstring> out;
-    for (HTREEITEM c = Next(tv, TVGN_CHILD, item); c; c = Next(tv, TVGN_NEXT, c)) out.push_back(ItemText(tv, c));
+    for (HTREEITEM c = TreeNext(tv, TVGN_CHILD, item); c; c = TreeNext(tv, TVGN_NEXT, c)) out.push_back(TreeNodeText(tv, c));
     return out;
 }
 
 HTREEITEM ChildNamed(HWND tv, HTREEITEM item, const std::wstring& text) {
-    for (HTREEITEM c = Next(tv, TVGN_CHILD, item); c; c = Next(tv, TVGN_NEXT, c))
-        if (ItemText(tv, c) == text) return c;
+    for (HTREEITEM c = TreeNext(tv, TVGN_CHILD, item); c; c = TreeNext(tv, TVGN_NEXT, c))
+        if (TreeNodeText(tv, c) == text) return c;
     return nullptr;
 }
 
@@ -49,7 +34,7 @@ int ChildFlag(HWND tv, HTREEITEM item) {
 
 int Depth(HWND tv, HTREEITEM item) {
     int d = 0;
-    while ((item = Next(tv, TVGN_PARENT, item))) ++d;
+    while ((item = TreeNext(tv, TVGN_PARENT, item))) ++d;
     return d;
 }
 
@@ -104,14 +89,14 @@ TEST_F(DirectoryOutlineTest, ListsTheRealFoldersDownToDirectoryAndFillsOthersWhe
     EXPECT_EQ(o->Drive(), std::string(1, static_cast<char>(t.Root()[0])));
 
     // The top item is the drive, then one item per folder of the path.
-    HTREEITEM top = Next(h, TVGN_ROOT);
-    EXPECT_EQ(ItemText(h, top), Lower(folders::PathRoot(t.Root())));
-    EXPECT_EQ(Next(h, TVGN_NEXT, top), nullptr) << "one drive";
-    HTREEITEM selected = Next(h, TVGN_CARET);
+    HTREEITEM top = TreeNext(h, TVGN_ROOT);
+    EXPECT_EQ(TreeNodeText(h, top), Lower(folders::PathRoot(t.Root())));
+    EXPECT_EQ(TreeNext(h, TVGN_NEXT, top), nullptr) << "one drive";
+    HTREEITEM selected = TreeNext(h, TVGN_CARET);
     ASSERT_NE(selected, nullptr);
     std::vector<std::wstring> parts = folders::PathParts(t.Root());
     EXPECT_EQ(Depth(h, selected), static_cast<int>(parts.size()));
-    EXPECT_EQ(ItemText(h, selected), Lower(parts.back()));
+    EXPECT_EQ(TreeNodeText(h, selected), Lower(parts.back()));
 
     // Exactly the subfolders, in name order, lower-cased; no files.
     std::vector<std::wstring> expected{L"alpha", L"beta", L"\u010Daj-\u65E5\u672C", L"gamma"};
@@ -121,7 +106,7 @@ TEST_F(DirectoryOutlineTest, ListsTheRealFoldersDownToDirectoryAndFillsOthersWhe
     ASSERT_TRUE(gamma && alpha);
     EXPECT_EQ(ChildFlag(h, alpha), 0) << "no subfolders, no button";
     EXPECT_EQ(ChildFlag(h, gamma), 1);
-    EXPECT_EQ(Next(h, TVGN_CHILD, gamma), nullptr) << "not listed before it is opened";
+    EXPECT_EQ(TreeNext(h, TVGN_CHILD, gamma), nullptr) << "not listed before it is opened";
     t.Folder(L"gamma\\later");
     SendMessageW(h, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(gamma));
     EXPECT_EQ(ChildTexts(h, gamma), (std::vector<std::wstring>{L"deep", L"later"})) << "read when opened";
@@ -141,9 +126,9 @@ TEST_F(DirectoryOutlineTest, ListsTheRealFoldersDownToDirectoryAndFillsOthersWhe
     // Set by the program: the tree opens down to it.
     o->SetDirectory(t.AtUtf8(L"gamma\\deep"));
     EXPECT_EQ(changes, 3);
-    HTREEITEM deep = Next(h, TVGN_CARET);
-    EXPECT_EQ(ItemText(h, deep), L"deep");
-    EXPECT_EQ(ItemText(h, Next(h, TVGN_PARENT, deep)), L"gamma");
+    HTREEITEM deep = TreeNext(h, TVGN_CARET);
+    EXPECT_EQ(TreeNodeText(h, deep), L"deep");
+    EXPECT_EQ(TreeNodeText(h, TreeNext(h, TVGN_PARENT, deep)), L"gamma");
     EXPECT_EQ(changes, 3) << "building the tree is no change of its own";
 }
 
@@ -154,7 +139,7 @@ TEST_F(DirectoryOutlineTest, TextCaseChangesWhatIsShownOnly) {
     o->SetDirectory(t.RootUtf8());
     HWND h = o->Handle();
     o->SetTextCase(tcAsIs);
-    HTREEITEM selected = Next(h, TVGN_CARET);
+    HTREEITEM selected = TreeNext(h, TVGN_CARET);
     EXPECT_EQ(ChildTexts(h, selected),
               (std::vector<std::wstring>{L"alpha", L"Beta", L"\u010Caj-\u65E5\u672C", L"gamma"}));
     o->SetTextCase(tcUpperCase);
@@ -172,20 +157,20 @@ TEST_F(DirectoryOutlineTest, MissingFilesAndVeryDeepFoldersDoNotBreakIt) {
     // A folder that is not there: the tree stops at the last one that is.
     o->SetDirectory(t.AtUtf8(L"gone\\further"));
     EXPECT_EQ(o->Directory(), t.AtUtf8(L"gone\\further"));
-    EXPECT_EQ(ItemText(h, Next(h, TVGN_CARET)), Lower(folders::PathParts(t.Root()).back()));
+    EXPECT_EQ(TreeNodeText(h, TreeNext(h, TVGN_CARET)), Lower(folders::PathParts(t.Root()).back()));
     // Text that is no path at all.
     o->SetDirectory("\xFF\xFE<>|*?\x01");
-    EXPECT_NE(Next(h, TVGN_ROOT), nullptr);
+    EXPECT_NE(TreeNext(h, TVGN_ROOT), nullptr);
     o->SetDirectory(t.RootUtf8());
     o->SetDrive("?");
     EXPECT_EQ(o->Directory(), t.RootUtf8()) << "no such drive letter";
     ASSERT_EQ(o->Drive(), "C");
     o->SetDrive("z");
     EXPECT_EQ(o->Directory(), "Z:\\");
-    EXPECT_EQ(ItemText(h, Next(h, TVGN_CARET)), L"z:\\");
+    EXPECT_EQ(TreeNodeText(h, TreeNext(h, TVGN_CARET)), L"z:\\");
     // A file is no folder.
     o->SetDirectory(t.AtUtf8(L"file.txt"));
-    EXPECT_EQ(ChildTexts(h, Next(h, TVGN_CARET)).size(), 4u);
+    EXPECT_EQ(ChildTexts(h, TreeNext(h, TVGN_CARET)).size(), 4u);
 
     // Folders nested far beyond the classic path length.
     std::wstring rel;
@@ -197,10 +182,10 @@ TEST_F(DirectoryOutlineTest, MissingFilesAndVeryDeepFoldersDoNotBreakIt) {
     ASSERT_GT(t.At(rel).size(), 400u);
     ASSERT_TRUE(folders::FolderExists(t.At(rel)));
     o->SetDirectory(win::Narrow(t.At(rel)));
-    HTREEITEM last = Next(h, TVGN_CARET);
+    HTREEITEM last = TreeNext(h, TVGN_CARET);
     EXPECT_EQ(Depth(h, last), static_cast<int>(folders::PathParts(t.Root()).size()) + levels);
-    EXPECT_EQ(ItemText(h, last), L"level-23-\u00E9t\u00E9-padding");
-    HTREEITEM parent = Next(h, TVGN_PARENT, last);
+    EXPECT_EQ(TreeNodeText(h, last), L"level-23-\u00E9t\u00E9-padding");
+    HTREEITEM parent = TreeNext(h, TVGN_PARENT, last);
     SendMessageW(h, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(parent));
     EXPECT_EQ(o->Directory(), win::Narrow(folders::ParentPath(t.At(rel))));
 }
@@ -221,7 +206,7 @@ TEST_F(DirectoryOutlineTest, StylesPicturesAndTheTreeLiveOnInNewWindows) {
     EXPECT_NE(o->Handle(), h);
     h = o->Handle();
     EXPECT_FALSE(GetWindowLongPtrW(h, GWL_STYLE) & TVS_LINESATROOT);
-    EXPECT_EQ(ChildTexts(h, Next(h, TVGN_CARET)).size(), 4u) << "the tree is built again";
+    EXPECT_EQ(ChildTexts(h, TreeNext(h, TVGN_CARET)).size(), 4u) << "the tree is built again";
 
     o->SetOutlineStyle(osPlusMinusText);
     h = o->Handle();
@@ -277,7 +262,7 @@ TEST_F(DirectoryOutlineTest, TheFocusRectangleShowsOnlyWithItsOption) {
     Pump();
     HWND h = o->Handle();
     ASSERT_EQ(GetFocus(), h);
-    HTREEITEM selected = Next(h, TVGN_CARET);
+    HTREEITEM selected = TreeNext(h, TVGN_CARET);
     RECT r{};
     std::memcpy(&r, &selected, sizeof selected);
     ASSERT_TRUE(SendMessageW(h, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)));
@@ -297,7 +282,7 @@ TEST_F(DirectoryOutlineTest, DefaultsAreNotStoredAndEveryPropertyRoundTrips) {
     TTempTree t;
     MakeTree(t);
     auto* o = Make<TDirectoryOutline>("DirectoryOutline1");
-    EXPECT_EQ(StoredNames(Store(o, form)), PlainNames()) << "the current folder is not stored";
+    EXPECT_EQ(StoredNames(Store(o, form)), kWindowedDefaults) << "the current folder is not stored";
     EXPECT_EQ(o->Directory(), win::Narrow(folders::NormalizePath(folders::CurrentFolder())));
     int fontHeight = o->ItemHeight();
     EXPECT_EQ(fontHeight, SendMessageW(o->Handle(), TVM_GETITEMHEIGHT, 0, 0));
@@ -338,7 +323,7 @@ TEST_F(DirectoryOutlineTest, DefaultsAreNotStoredAndEveryPropertyRoundTrips) {
     EXPECT_EQ(copy->PictureMinus()->Width(), 12);
     EXPECT_EQ(copy->PictureLeaf()->Canvas()->Pixels(1, 1), clBlack);
     HWND h = copy->Handle();
-    EXPECT_EQ(ItemText(h, Next(h, TVGN_CARET)), L"\u010CAJ-\u65E5\u672C") << "the copy shows the stored folder";
+    EXPECT_EQ(TreeNodeText(h, TreeNext(h, TVGN_CARET)), L"\u010CAJ-\u65E5\u672C") << "the copy shows the stored folder";
     EXPECT_EQ(SendMessageW(h, TVM_GETITEMHEIGHT, 0, 0), fontHeight + 5);
 }
 
@@ -348,7 +333,7 @@ TEST_F(DirectoryOutlineTest, PaletteValuesAreStoredAndReadBack) {
     o->SetItemHeight(13);
     o->SetOptions(TOutlineOptions{ooDrawFocusRect});
     o->SetPictureLeaf(leaf.get());
-    std::set<std::string> expected = PlainNames();
+    std::set<std::string> expected = kWindowedDefaults;
     expected.insert({"ItemHeight", "Options", "PictureLeaf.Data"});
     EXPECT_EQ(StoredNames(Store(o, form)), expected);
     std::unique_ptr<TForm> other;

@@ -14,20 +14,10 @@ namespace {
 
 using ShellListViewTest = GroupDForm;
 
-std::wstring Text(HWND lv, int item, int sub) {
-    wchar_t buf[300] = {};
-    LVITEMW it{};
-    it.iSubItem = sub;
-    it.pszText = buf;
-    it.cchTextMax = 300;
-    SendMessageW(lv, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&it));
-    return buf;
-}
-
 std::vector<std::wstring> Names(HWND lv) {
     std::vector<std::wstring> out;
     int n = static_cast<int>(SendMessageW(lv, LVM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < n; ++i) out.push_back(Text(lv, i, 0));
+    for (int i = 0; i < n; ++i) out.push_back(ListItemText(lv, i, 0));
     return out;
 }
 
@@ -88,13 +78,13 @@ TEST_F(ShellListViewTest, ListsTheRealEntriesFoldersFirstInNameOrder) {
     EXPECT_TRUE(lv->ItemIsFolder(2));
     EXPECT_FALSE(lv->ItemIsFolder(3));
     EXPECT_EQ(lv->ItemPath(4), t.AtUtf8(L"b.txt"));
-    EXPECT_EQ(Text(h, 0, 1), L"") << "folders have no size";
-    EXPECT_EQ(Text(h, 3, 1), L"0 KB");
-    EXPECT_EQ(Text(h, 4, 1), L"2 KB");
-    EXPECT_EQ(Text(h, 5, 1), L"5 KB");
-    EXPECT_FALSE(Text(h, 4, 2).empty()) << "a type";
-    EXPECT_NE(Text(h, 4, 2), Text(h, 0, 2)) << "files and folders are of other types";
-    std::wstring modified = Text(h, 4, 3);
+    EXPECT_EQ(ListItemText(h, 0, 1), L"") << "folders have no size";
+    EXPECT_EQ(ListItemText(h, 3, 1), L"0 KB");
+    EXPECT_EQ(ListItemText(h, 4, 1), L"2 KB");
+    EXPECT_EQ(ListItemText(h, 5, 1), L"5 KB");
+    EXPECT_FALSE(ListItemText(h, 4, 2).empty()) << "a type";
+    EXPECT_NE(ListItemText(h, 4, 2), ListItemText(h, 0, 2)) << "files and folders are of other types";
+    std::wstring modified = ListItemText(h, 4, 3);
     ASSERT_EQ(modified.size(), 16u) << win::Narrow(modified);
     EXPECT_EQ(modified[4], L'-');
     EXPECT_EQ(modified[13], L':');
@@ -269,7 +259,7 @@ TEST_F(ShellListViewTest, DefaultsAreNotStoredAndEveryPropertyRoundTrips) {
     TTempTree t;
     MakeTree(t);
     auto* lv = Make<TShellListView>("ShellListView1");
-    EXPECT_EQ(StoredNames(Store(lv, form)), PlainNames());
+    EXPECT_EQ(StoredNames(Store(lv, form)), kWindowedDefaults);
     lv->SetRoot(t.RootUtf8());
     lv->SetObjectTypes(TShellObjectTypes{otNonFolders, otHidden});
     lv->SetSorted(true);
@@ -306,7 +296,7 @@ TEST_F(ShellListViewTest, PaletteValuesAreStoredAndReadBack) {
     lv->SetSorted(true);
     lv->SetReadOnly(false);
     lv->SetHideSelection(false);
-    std::set<std::string> expected = PlainNames();
+    std::set<std::string> expected = kWindowedDefaults;
     expected.insert({"ObjectTypes", "Sorted", "ReadOnly", "HideSelection"});
     EXPECT_EQ(StoredNames(Store(lv, form)), expected);
     std::unique_ptr<TForm> other;

@@ -1,6 +1,7 @@
 #pragma once
 // The shown form of the folder tree and file list tests, and real temporary
 // folder trees to show in them.
+#include "CommonCtrlText.h"
 #include "StdCtrlsTestSupport.h"
 #include "toolkit/win/DirectoryOutline.h"
 #include "toolkit/win/FolderListing.h"
@@ -14,12 +15,6 @@ namespace ctlsdtest {
 using namespace stdtest;
 
 using GroupDForm = ShownForm;
-
-// The names stored for a control that was only made, named and placed.
-inline const std::set<std::string>& PlainNames() {
-    static const std::set<std::string> names{"Left", "Top", "Width", "Height", "TabOrder"};
-    return names;
-}
 
 inline std::wstring LongForm(const std::wstring& path) { return folders::LongPathForm(path); }
 

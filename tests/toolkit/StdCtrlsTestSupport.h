@@ -23,6 +23,11 @@ using Bytes = std::vector<uint8_t>;
 
 inline void Pump() { Application().ProcessMessages(); }
 
+// The properties a control at its defaults stores: its place, and its tab
+// order when it has a window.
+inline const std::set<std::string> kWindowedDefaults{"Left", "Top", "Width", "Height", "TabOrder"};
+inline const std::set<std::string> kGraphicDefaults{"Left", "Top", "Width", "Height"};
+
 inline int ChildWindowCount(HWND parent) {
     int n = 0;
     EnumChildWindows(
