@@ -311,7 +311,7 @@ void DrawGlyph(HDC dc, TMPBtnType b, int cx, int cy, int a, TColor color) {
         g.Poly({{x, cy - half}, {x, cy + half}, {x + dir * length, cy}});
     };
     switch (b) {
-    case btPlay: triangle(cx - a / 2, 1, a, a); break;
+    case btPlay: triangle(cx - a * 3 / 4, 1, a, a * 3 / 2); break;
     case btPause:
         g.Box(cx - a + a / 4, cy - a, cx - a / 4, cy + a + 1);
         g.Box(cx + a / 4 + 1, cy - a, cx + a - a / 4 + 1, cy + a + 1);
