@@ -1,8 +1,13 @@
 #include "toolkit/win/MediaPlayer.h"
 
 #include "toolkit/core/ClassBuilder.h"
+#include "toolkit/win/Application.h"
+
+#include <mmsystem.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
 #include <vector>
 
 namespace fw {
@@ -39,14 +44,21 @@ TMediaPlayer::TMediaPlayer(TComponent* owner) : TCustomControl(owner) {
     SetTabStop(true);
 }
 
-TMediaPlayer::~TMediaPlayer() { SetDisplay(nullptr); }
+TMediaPlayer::~TMediaPlayer() {
+    try {
+        Close();
+    } catch (...) {
+        // A device that will not close goes with the player all the same.
+    }
+    SetDisplay(nullptr);
+}
 
 void TMediaPlayer::SetVisibleButtons(TButtonSet v) {
     v = v * AllButtons();
     if (FVisibleButtons == v) return;
     EndPress();
     FVisibleButtons = v;
-    if (!FVisibleButtons.Contains(FFocusButton) || !FEnabledButtons.Contains(FFocusButton)) MoveFocusButton(1);
+    if (!FVisibleButtons.Contains(FFocusButton) || !ButtonsEnabledNow().Contains(FFocusButton)) MoveFocusButton(1);
     Invalidate();
 }
 
@@ -55,7 +67,35 @@ void TMediaPlayer::SetEnabledButtons(TButtonSet v) {
     if (FEnabledButtons == v) return;
     EndPress();
     FEnabledButtons = v;
-    if (!FVisibleButtons.Contains(FFocusButton) || !FEnabledButtons.Contains(FFocusButton)) MoveFocusButton(1);
+    if (!FVisibleButtons.Contains(FFocusButton) || !ButtonsEnabledNow().Contains(FFocusButton)) MoveFocusButton(1);
+    Invalidate();
+}
+
+void TMediaPlayer::SetAutoEnable(bool v) {
+    if (FAutoEnable == v) return;
+    FAutoEnable = v;
+    Invalidate();
+}
+
+TButtonSet TMediaPlayer::ButtonsEnabledNow() const {
+    if (!DeviceOpen() || !FAutoEnable) return FEnabledButtons;
+    return FModeButtons;
+}
+
+void TMediaPlayer::UpdateModeButtons() {
+    std::string mode;
+    try {
+        mode = Mode();
+    } catch (const EMCIDeviceError&) {
+    }
+    if (mode == "playing" || mode == "recording" || mode == "seeking")
+        FModeButtons = AllButtons() - TButtonSet{btPlay, btRecord};
+    else if (mode == "paused")
+        FModeButtons = AllButtons() - TButtonSet{btRecord};
+    else // stopped, open, not ready, or no answer
+        FModeButtons = AllButtons() - TButtonSet{btPause, btStop};
+    if (FPressing && !ButtonsEnabledNow().Contains(FPressedButton)) EndPress();
+    if (!ButtonsEnabledNow().Contains(FFocusButton)) MoveFocusButton(1);
     Invalidate();
 }
 
@@ -72,11 +112,155 @@ void TMediaPlayer::SetDisplay(TWinControl* v) {
     if (FDisplay) FDisplay->RemoveFreeNotification(this);
     FDisplay = v;
     if (v) v->FreeNotification(this);
+    if (DeviceOpen()) AttachDisplay();
 }
 
 void TMediaPlayer::Notification(TComponent* component, TOperation operation) {
     TCustomControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == FDisplay) FDisplay = nullptr;
+    if (operation == TOperation::opRemove && component == FDisplay) {
+        FDisplay = nullptr;
+        if (DeviceOpen()) AttachDisplay();
+    }
+}
+
+void TMediaPlayer::Loaded() {
+    TCustomControl::Loaded();
+    if (!FAutoOpen || Designing()) return;
+    // A device that cannot be opened is reported; the form loads all the same.
+    try {
+        Open();
+    } catch (...) {
+        Application().HandleException(std::current_exception());
+    }
+}
+
+// --- the device ------------------------------------------------------------------
+
+namespace {
+
+const char* const kDeviceTypeNames[] = {"",          "avivideo",  "cdaudio", "dat",       "digitalvideo",
+                                        "mmmovie",   "other",     "overlay", "scanner",   "sequencer",
+                                        "vcr",       "videodisc", "waveaudio"};
+
+std::string MciErrorText(MCIERROR error) {
+    wchar_t buf[256] = {};
+    if (!mciGetErrorStringW(error, buf, 256) || !buf[0]) return "The device reported error " + std::to_string(error);
+    return win::Narrow(buf);
+}
+
+// Sends one command string; raises EMCIDeviceError on failure.
+std::string Send(const std::string& command, HWND callback) {
+    wchar_t answer[256] = {};
+    MCIERROR e = mciSendStringW(win::Wide(command).c_str(), answer, 256, callback);
+    if (e != 0) throw EMCIDeviceError(MciErrorText(e));
+    return win::Narrow(answer);
+}
+
+} // namespace
+
+void TMediaPlayer::Open() {
+    if (DeviceOpen()) Close();
+    if (FFileName.empty() && FDeviceType == dtAutoSelect)
+        throw EMCIDeviceError("No file name or device type given: there is no device to open");
+    // A quote would end the file name inside the command string.
+    if (FFileName.find('"') != std::string::npos) throw EMCIDeviceError("A file name cannot contain a quote");
+    static std::atomic<int> counter{0};
+    std::string alias = "fwmp" + std::to_string(++counter);
+    std::string command = "open ";
+    if (!FFileName.empty()) {
+        command += '"' + FFileName + '"';
+        if (FDeviceType != dtAutoSelect) command += std::string(" type ") + kDeviceTypeNames[FDeviceType];
+    } else {
+        command += kDeviceTypeNames[FDeviceType];
+    }
+    command += " alias " + alias;
+    if (FShareable) command += " shareable";
+    Send(command + " wait", nullptr);
+    FAlias = alias;
+    AttachDisplay();
+    UpdateModeButtons();
+}
+
+void TMediaPlayer::Close() {
+    if (!DeviceOpen()) return;
+    std::string alias = std::move(FAlias);
+    FAlias.clear();
+    if (!ButtonsEnabledNow().Contains(FFocusButton)) MoveFocusButton(1);
+    Invalidate();
+    Send("close " + alias + " wait", nullptr);
+}
+
+void TMediaPlayer::AttachDisplay() {
+    // Devices without pictures refuse the window command: nothing to show then.
+    try {
+        if (FDisplay) Command("window", "handle " + std::to_string(reinterpret_cast<uintptr_t>(FDisplay->Handle())));
+        else Command("window", "handle default");
+    } catch (const Exception&) {
+    }
+}
+
+void TMediaPlayer::RequireOpen() const {
+    if (!DeviceOpen()) throw EMCIDeviceError("The media player has no open device");
+}
+
+std::string TMediaPlayer::Command(const std::string& verb, const std::string& args, bool notify) {
+    RequireOpen();
+    std::string command = verb + " " + FAlias;
+    if (!args.empty()) command += " " + args;
+    HWND callback = nullptr;
+    if (notify && HandleAllocated()) {
+        command += " notify";
+        callback = Handle();
+    } else {
+        command += " wait";
+    }
+    return Send(command, callback);
+}
+
+std::string TMediaPlayer::Mode() { return DeviceOpen() ? Command("status", "mode") : std::string(); }
+
+void TMediaPlayer::Play() {
+    RequireOpen();
+    if (FAutoRewind) {
+        // At the end already: start again from the beginning.
+        std::string position = Command("status", "position"), length = Command("status", "length");
+        if (!position.empty() && position == length) Command("seek", "to start");
+    }
+    Command("play", {}, true);
+}
+
+void TMediaPlayer::Pause() {
+    if (Mode() == "paused") {
+        try {
+            Command("resume");
+        } catch (const EMCIDeviceError&) {
+            Command("play", {}, true); // devices without resume play on from where they are
+        }
+        return;
+    }
+    Command("pause");
+}
+
+void TMediaPlayer::Stop() { Command("stop"); }
+void TMediaPlayer::Next() { Command("seek", "to end"); }
+void TMediaPlayer::Previous() { Command("seek", "to start"); }
+void TMediaPlayer::Step() { Command("step", "by 1"); }
+void TMediaPlayer::Back() { Command("step", "reverse by 1"); }
+void TMediaPlayer::StartRecording() { Command("record", {}, true); }
+void TMediaPlayer::Eject() { Command("set", "door open"); }
+
+void TMediaPlayer::DoAction(TMPBtnType button) {
+    switch (button) {
+    case btPlay: Play(); break;
+    case btPause: Pause(); break;
+    case btStop: Stop(); break;
+    case btNext: Next(); break;
+    case btPrev: Previous(); break;
+    case btStep: Step(); break;
+    case btBack: Back(); break;
+    case btRecord: StartRecording(); break;
+    case btEject: Eject(); break;
+    }
 }
 
 int TMediaPlayer::VisibleCount() const {
@@ -110,7 +294,7 @@ bool TMediaPlayer::ButtonAt(int32_t x, int32_t y, TMPBtnType& button) const {
 }
 
 bool TMediaPlayer::ButtonUsable(TMPBtnType button) const {
-    return Enabled() && FVisibleButtons.Contains(button) && FEnabledButtons.Contains(button);
+    return Enabled() && FVisibleButtons.Contains(button) && ButtonsEnabledNow().Contains(button);
 }
 
 void TMediaPlayer::ClickButton(TMPBtnType button) {
@@ -118,15 +302,23 @@ void TMediaPlayer::ClickButton(TMPBtnType button) {
     bool doDefault = true;
     OnClick(this, button, doDefault);
     if (!doDefault) return;
-    // The button's own action needs an open device; without one there is
-    // nothing to play, stop or eject, and the action is done at once.
+    // Without an open device there is nothing to play, stop or eject.
+    if (DeviceOpen()) {
+        try {
+            DoAction(button);
+        } catch (...) {
+            UpdateModeButtons();
+            throw;
+        }
+        UpdateModeButtons();
+    }
     OnPostClick(this, button);
 }
 
 void TMediaPlayer::MoveFocusButton(int step) {
     auto takes = [this](int k) {
         auto b = static_cast<TMPBtnType>(k);
-        return FVisibleButtons.Contains(b) && FEnabledButtons.Contains(b);
+        return FVisibleButtons.Contains(b) && ButtonsEnabledNow().Contains(b);
     };
     // The next button that way; the ends do not wrap round.
     for (int k = FFocusButton + step; k >= 0 && k < ButtonCount; k += step)
@@ -164,6 +356,11 @@ void TMediaPlayer::WndProc(TMessage& m) {
     switch (m.Msg) {
     case WM_GETDLGCODE: m.Result = DLGC_WANTARROWS; return;
     case WM_ERASEBKGND: m.Result = 1; return; // Paint covers the whole client area
+    case MM_MCINOTIFY:
+        FNotifyValue = static_cast<uint32_t>(m.WParam);
+        if (DeviceOpen()) UpdateModeButtons();
+        OnNotify(this);
+        return;
     case WM_CAPTURECHANGED:
         if (FPressing && !FKeyPress && reinterpret_cast<HWND>(m.LParam) != Handle()) EndPress();
         break;
@@ -359,7 +556,7 @@ void TMediaPlayer::DrawButton(HDC dc, TMPBtnType b, const RECT& r) {
     int a = std::clamp(side / 5, 2, 12);
     int saved = SaveDC(dc);
     IntersectClipRect(dc, face.left, face.top, face.right, face.bottom);
-    if (!Enabled() || !FEnabledButtons.Contains(b)) {
+    if (!Enabled() || !ButtonsEnabledNow().Contains(b)) {
         // Disabled: an engraved shape, highlight under shadow.
         DrawGlyph(dc, b, cx + 1, cy + 1, a, clBtnHighlight);
         DrawGlyph(dc, b, cx, cy, a, clBtnShadow);

@@ -3,11 +3,17 @@
 // step, back, record, eject) for driving a multimedia device. Each button is
 // drawn raised with a small vector glyph; a press draws it pushed, and a
 // release over the same button reports it through OnClick, whose handler may
-// cancel the button's own action. With no device open the actions do nothing.
+// cancel the button's own action. The device is the file in FileName (or a
+// device of DeviceType), opened with Open through the multimedia command
+// strings; with no device open the actions do nothing.
 #include "toolkit/core/Enums.h"
+#include "toolkit/core/Exception.h"
 #include "toolkit/win/GraphicControl.h"
 
 namespace fw {
+
+// The device could not be opened or refused a command; the message says why.
+FW_EXCEPTION_CLASS(EMCIDeviceError, Exception);
 
 // The button kinds live in a namespace of their own: the up-down control's
 // button kinds already use btNext and btPrev. Name them TMPBtnType::btPlay.
@@ -42,9 +48,13 @@ class TMediaPlayer : public TCustomControl {
     // Buttons whose glyph is drawn in its own colour; the others are black.
     TButtonSet ColoredButtons() const { return FColoredButtons; }
     void SetColoredButtons(TButtonSet v);
-    // With a device open, the buttons that fit its mode are enabled by themselves.
+    // With a device open, the buttons that fit its mode are enabled by
+    // themselves (EnabledButtons is set aside): not Pause and Stop while the
+    // device stands, not Play and Record while it plays or records.
     bool AutoEnable() const { return FAutoEnable; }
-    void SetAutoEnable(bool v) { FAutoEnable = v; }
+    void SetAutoEnable(bool v);
+    // The buttons that take clicks now, as AutoEnable or EnabledButtons say.
+    TButtonSet ButtonsEnabledNow() const;
     // The device opens when the program starts.
     bool AutoOpen() const { return FAutoOpen; }
     void SetAutoOpen(bool v) { FAutoOpen = v; }
@@ -52,7 +62,9 @@ class TMediaPlayer : public TCustomControl {
     bool AutoRewind() const { return FAutoRewind; }
     void SetAutoRewind(bool v) { FAutoRewind = v; }
     TMPDeviceTypes DeviceType() const { return FDeviceType; }
-    void SetDeviceType(TMPDeviceTypes v) { FDeviceType = v; }
+    void SetDeviceType(TMPDeviceTypes v) {
+        if (v >= dtAutoSelect && v <= dtWaveAudio) FDeviceType = v;
+    }
     const std::string& FileName() const { return FFileName; }
     void SetFileName(const std::string& v) { FFileName = v; }
     bool Shareable() const { return FShareable; }
@@ -78,7 +90,30 @@ class TMediaPlayer : public TCustomControl {
     // hidden or disabled do nothing.
     void ClickButton(TMPBtnType button);
 
+    // The device. Open uses FileName, or DeviceType alone when there is no
+    // file; a failure raises EMCIDeviceError and leaves the device closed.
+    void Open();
+    void Close();
+    bool DeviceOpen() const { return !FAlias.empty(); }
+    // The actions of the buttons; each raises EMCIDeviceError when no device
+    // is open or the device refuses. Play and StartRecording report their end
+    // through OnNotify.
+    void Play();
+    void Pause(); // pauses, or resumes a paused device
+    void Stop();
+    void Next();     // to the end
+    void Previous(); // to the start
+    void Step();
+    void Back();
+    void StartRecording();
+    void Eject();
+    // What the device says it is doing ("playing", "stopped", ...).
+    std::string Mode();
+    // How the last command sent with notification ended (MCI_NOTIFY_SUCCESSFUL, ...).
+    uint32_t NotifyValue() const { return FNotifyValue; }
+
     void Notification(TComponent* component, TOperation operation) override;
+    void Loaded() override;
 
     TMPBtnClickEvent OnClick;
     TMPNotifyEvent OnPostClick;
@@ -95,6 +130,14 @@ protected:
     void KeyUp(int32_t& key, TShiftState shift) override;
 
 private:
+    // Sends "verb <alias> args" to the open device and returns its answer.
+    std::string Command(const std::string& verb, const std::string& args = {}, bool notify = false);
+    void RequireOpen() const;
+    // Asks the device for its mode and enables the buttons that fit it.
+    void UpdateModeButtons();
+    void DoAction(TMPBtnType button);
+    // Shows moving pictures in Display, if one is set.
+    void AttachDisplay();
     int VisibleCount() const;
     void DrawButton(HDC dc, TMPBtnType button, const RECT& r);
     void EndPress();
@@ -111,6 +154,9 @@ private:
     std::string FFileName;
     bool FShareable = false;
     TWinControl* FDisplay = nullptr;
+    std::string FAlias;          // the open device's name in command strings
+    uint32_t FNotifyValue = 0;
+    TButtonSet FModeButtons = AllButtons();
 
     TMPBtnType FFocusButton = TMPBtnType::btPlay;
     bool FPressing = false;      // a mouse or key press is under way
