@@ -256,6 +256,9 @@ void TColorGrid::Paint() {
         }
     }
     if (font) DeleteObject(font);
+    // An outline round the whole grid keeps the light cells apart from the form.
+    Canvas()->Brush()->SetColor(clBtnShadow);
+    Canvas()->FrameRect(ClientRect());
     if (HandleAllocated() && Focused()) {
         RECT f = CellRect(FSelection);
         InflateRect(&f, -1, -1);
