@@ -1,0 +1,8 @@
+#pragma once
+// Registers the media player, the OLE container and the colour grid with the
+// class registry.
+namespace fw {
+
+void RegisterControlsGroupC();
+
+} // namespace fw
