@@ -12,11 +12,7 @@ using namespace fw;
 using namespace fwtest;
 
 namespace {
-std::string TempDir() {
-    const char* t = std::getenv("FW_TEST_TMP");
-    std::string dir = t ? t : ".";
-    return dir;
-}
+std::string TempDir() { return TestTempDir(); }
 } // namespace
 
 TEST(MemoryStream, ReadWriteSeekAndExactReads) {

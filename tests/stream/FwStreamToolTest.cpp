@@ -4,6 +4,7 @@
 
 #include "stream/FwStreamTool.h"
 #include "stream/StreamJson.h"
+#include "support/TestUtil.h"
 #include "toolkit/core/Stream.h"
 
 #include <gtest/gtest.h>
@@ -36,9 +37,7 @@ bool OneLine(const std::string& s) {
 }
 
 std::string TempDir() {
-    const char* env = std::getenv("FW_TEST_TMP");
-    std::filesystem::path dir = env ? std::filesystem::path(env) : std::filesystem::temp_directory_path();
-    dir /= "fwstream";
+    std::filesystem::path dir = std::filesystem::path(fwtest::TestTempDir()) / "fwstream";
     std::filesystem::create_directories(dir);
     return dir.string();
 }

@@ -187,7 +187,7 @@ TEST_F(ColorGridTest, ASmallGridStillMarksItsCells) {
 
 TEST_F(ColorGridTest, PropertiesRoundTripAndDefaultsAreNotStored) {
     auto* grid = Make<TColorGrid>("ColorGrid1");
-    EXPECT_EQ(StoredNames(Store(grid, form)), PlainNames());
+    EXPECT_EQ(StoredNames(Store(grid, form)), kWindowedDefaults);
 
     grid->SetBounds(4, 4, 48, 48);
     std::unique_ptr<TForm> proto;

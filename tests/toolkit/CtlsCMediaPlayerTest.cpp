@@ -188,7 +188,7 @@ TEST_F(MediaPlayerTest, TheDisplayIsForgottenWhenItGoes) {
 TEST_F(MediaPlayerTest, PropertiesRoundTripAndDefaultsAreNotStored) {
     TModalUIScope boxes; // the copy opens its missing file on loading, and reports that
     auto* mp = Make<TMediaPlayer>("MediaPlayer1");
-    EXPECT_EQ(StoredNames(Store(mp, form)), PlainNames());
+    EXPECT_EQ(StoredNames(Store(mp, form)), kWindowedDefaults);
 
     mp->SetBounds(8, 16, 253, 50);
     std::unique_ptr<TForm> proto;
@@ -260,6 +260,6 @@ TEST_F(MediaPlayerTest, ButtonSetsOutsideTheNineButtonsAreDropped) {
     ASSERT_NE(visible, nullptr);
     visible->SetOrd(mp, -1);
     EXPECT_EQ(mp->VisibleButtons(), TMediaPlayer::AllButtons());
-    EXPECT_EQ(StoredNames(Store(mp, form)), PlainNames());
+    EXPECT_EQ(StoredNames(Store(mp, form)), kWindowedDefaults);
     EXPECT_EQ(mp->ButtonRect(btEject).right, 9 * (253 / 9));
 }

@@ -79,7 +79,7 @@ TEST_F(OleContainerTest, AClickGivesTheFocus) {
 
 TEST_F(OleContainerTest, PropertiesRoundTripAndDefaultsAreNotStored) {
     auto* ole = Make<TOleContainer>("OleContainer1");
-    EXPECT_EQ(StoredNames(Store(ole, form)), PlainNames());
+    EXPECT_EQ(StoredNames(Store(ole, form)), kWindowedDefaults);
 
     ole->SetCaption("Dpst_TOleContainer");
     EXPECT_EQ(StoredNames(Store(ole, form)), PlainNamesAnd({"Caption"}));

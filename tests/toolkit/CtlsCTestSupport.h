@@ -1,10 +1,8 @@
 #pragma once
-// The shown form of the standard control tests, with the media player, OLE
-// container and colour grid classes registered too, and pointer and key
-// presses sent to a window.
+// The shown form of the media player, OLE container and colour grid tests,
+// and pointer and key presses sent to a window.
 #include "StdCtrlsTestSupport.h"
 #include "toolkit/win/ColorGrid.h"
-#include "toolkit/win/ControlsGroupC.h"
 #include "toolkit/win/MediaPlayer.h"
 #include "toolkit/win/OleContainer.h"
 
@@ -12,22 +10,11 @@ namespace ctlsctest {
 
 using namespace stdtest;
 
-struct GroupCForm : ShownForm {
-    void SetUp() override {
-        ShownForm::SetUp();
-        RegisterControlsGroupC();
-    }
-};
+using GroupCForm = ShownForm;
 
-// The names stored for a control that was only made, named and placed.
-inline const std::set<std::string>& PlainNames() {
-    static const std::set<std::string> names{"Left", "Top", "Width", "Height", "TabOrder"};
-    return names;
-}
-
-// PlainNames and some more.
+// kWindowedDefaults and some more.
 inline std::set<std::string> PlainNamesAnd(std::initializer_list<const char*> more) {
-    std::set<std::string> names = PlainNames();
+    std::set<std::string> names = kWindowedDefaults;
     for (const char* n : more) names.insert(n);
     return names;
 }

@@ -30,8 +30,7 @@ inline uint32_t Get32(const Bytes& b, size_t at) {
 using fwtest::MessageOf;
 
 inline std::string TempPath(const std::string& name) {
-    const char* t = std::getenv("FW_TEST_TMP");
-    return std::string(t ? t : ".") + "/" + name;
+    return fwtest::TestTempDir() + "/" + name;
 }
 
 // A bitmap file image with a 40-byte info header. Rows are given top row

@@ -4,6 +4,7 @@
 #include "toolkit/win/BitBtn.h"
 #include "toolkit/win/Button.h"
 #include "toolkit/win/CheckBox.h"
+#include "toolkit/win/ColorGrid.h"
 #include "toolkit/win/ComboBox.h"
 #include "toolkit/win/DirectoryOutline.h"
 #include "toolkit/win/Edit.h"
@@ -12,8 +13,10 @@
 #include "toolkit/win/Label.h"
 #include "toolkit/win/ListBox.h"
 #include "toolkit/win/ListView.h"
+#include "toolkit/win/MediaPlayer.h"
 #include "toolkit/win/Memo.h"
 #include "toolkit/win/MonthCalendar.h"
+#include "toolkit/win/OleContainer.h"
 #include "toolkit/win/PageControl.h"
 #include "toolkit/win/Panel.h"
 #include "toolkit/win/ProgressBar.h"
@@ -41,7 +44,7 @@ const std::vector<const TClassInfo*>& DesignableClasses() {
         &TRichEdit::StaticClassInfo(),     &TTrackBar::StaticClassInfo(),    &TProgressBar::StaticClassInfo(),
         &TUpDown::StaticClassInfo(),       &TMonthCalendar::StaticClassInfo(), &TListView::StaticClassInfo(),
         &TTreeView::StaticClassInfo(),
-        // media player, OLE container, colour grid
+        &TMediaPlayer::StaticClassInfo(),  &TOleContainer::StaticClassInfo(), &TColorGrid::StaticClassInfo(),
         &TDirectoryOutline::StaticClassInfo(), &TShellListView::StaticClassInfo(),
     };
     return classes;
