@@ -1,7 +1,7 @@
 #include "demo/Screenshot.h"
 
-#include "toolkit/win/Bitmap.h"
-#include "toolkit/win/Canvas.h"
+#include "toolkit/win/graphics/Bitmap.h"
+#include "toolkit/win/graphics/Canvas.h"
 
 namespace fwdemo {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Saves what a window shows on the screen as a bitmap file.
-#include "toolkit/win/Win32.h"
+#include "toolkit/win/window/Win32.h"
 
 #include <string>
 

@@ -4,13 +4,13 @@
 // With --screenshot FILE it saves the window once it has been drawn and exits
 // (the test suite keeps that image).
 #include "demo/Screenshot.h"
-#include "toolkit/win/Application.h"
-#include "toolkit/win/Form.h"
-#include "toolkit/win/Layouts.h"
-#include "toolkit/win/ListView.h"
-#include "toolkit/win/ModalUI.h"
-#include "toolkit/win/Registration.h"
-#include "toolkit/win/TreeView.h"
+#include "toolkit/win/controls/ListView.h"
+#include "toolkit/win/controls/TreeView.h"
+#include "toolkit/win/window/Application.h"
+#include "toolkit/win/window/Form.h"
+#include "toolkit/win/window/Layouts.h"
+#include "toolkit/win/window/ModalUI.h"
+#include "toolkit/win/window/Registration.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 #include "designer/DsnConvert.h"
 #include "toolkit/core/Component.h"
 #include "toolkit/core/Text.h"
-#include "toolkit/win/Form.h"
+#include "toolkit/win/window/Form.h"
 
 namespace fw {
 

@@ -4,7 +4,7 @@
 #include "designer/DsnMessages.h"
 #include "designer/DsnProp.h"
 #include "toolkit/core/ClassBuilder.h"
-#include "toolkit/win/WinControl.h"
+#include "toolkit/win/window/WinControl.h"
 
 namespace fw {
 

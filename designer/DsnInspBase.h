@@ -8,7 +8,7 @@
 #include "toolkit/core/Component.h"
 #include "toolkit/core/Events.h"
 #include "toolkit/core/Strings.h"
-#include "toolkit/win/Win32.h"
+#include "toolkit/win/window/Win32.h"
 
 #include <memory>
 #include <string>

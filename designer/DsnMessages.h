@@ -2,7 +2,7 @@
 // The designer's private window messages. The first parameter carries the
 // object a message is about; one about a control without a window goes to its
 // parent's window.
-#include "toolkit/win/Win32.h"
+#include "toolkit/win/window/Win32.h"
 
 namespace fw {
 

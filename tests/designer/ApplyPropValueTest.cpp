@@ -2,7 +2,7 @@
 #include "designer/DesignerTestControls.h"
 #include "designer/DsnFunc.h"
 #include "support/TestUtil.h"
-#include "toolkit/win/Application.h"
+#include "toolkit/win/window/Application.h"
 
 #include <gtest/gtest.h>
 

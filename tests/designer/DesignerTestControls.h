@@ -6,8 +6,8 @@
 //    control has: a wide string, a 64-bit integer, a float, and a set with
 //    elements beyond ordinal 15. Tests use it only for those kinds.
 #include "toolkit/core/ClassBuilder.h"
-#include "toolkit/win/Form.h"
-#include "toolkit/win/StdCtrls.h"
+#include "toolkit/win/controls/StdCtrls.h"
+#include "toolkit/win/window/Form.h"
 
 #include <string>
 

@@ -5,7 +5,7 @@
 #include "designer/DsnMessages.h"
 #include "designer/DsnProp.h"
 #include "support/TestUtil.h"
-#include "toolkit/win/Application.h"
+#include "toolkit/win/window/Application.h"
 
 #include <gtest/gtest.h>
 

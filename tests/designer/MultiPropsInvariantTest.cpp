@@ -4,7 +4,7 @@
 #include "designer/DesignerTestControls.h"
 #include "designer/DsnProp.h"
 #include "toolkit/core/Random.h"
-#include "toolkit/win/Application.h"
+#include "toolkit/win/window/Application.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "designer/DsnInfo.h"
 #include "support/TestUtil.h"
 #include "toolkit/core/Random.h"
-#include "toolkit/win/Application.h"
+#include "toolkit/win/window/Application.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // over, the main form and the main menu reached.
 #include "MenusTestUtil.h"
 #include "support/StreamHelpers.h"
-#include "toolkit/win/ActnList.h"
-#include "toolkit/win/Application.h"
-#include "toolkit/win/MenuAndDialogClasses.h"
+#include "toolkit/win/menus/ActnList.h"
+#include "toolkit/win/menus/MenuAndDialogClasses.h"
+#include "toolkit/win/window/Application.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Reads the texts that the system's list and tree views show, straight from
 // their windows.
-#include "toolkit/win/Win32.h"
+#include "toolkit/win/window/Win32.h"
 
 #include <commctrl.h>
 #include <string>

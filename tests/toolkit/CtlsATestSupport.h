@@ -2,7 +2,7 @@
 // A shown form for the tests of the check box, radio button, list box, range
 // and drawn controls.
 #include "StdCtrlsTestSupport.h"
-#include "toolkit/win/ControlsGroupA.h"
+#include "toolkit/win/controls/ControlsGroupA.h"
 
 #include <algorithm>
 

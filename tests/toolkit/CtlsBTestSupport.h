@@ -3,11 +3,11 @@
 // calendar, list view and tree view.
 #include "CommonCtrlText.h"
 #include "StdCtrlsTestSupport.h"
-#include "toolkit/win/ListView.h"
-#include "toolkit/win/MonthCalendar.h"
-#include "toolkit/win/PageControl.h"
-#include "toolkit/win/RichEdit.h"
-#include "toolkit/win/TreeView.h"
+#include "toolkit/win/controls/ListView.h"
+#include "toolkit/win/controls/MonthCalendar.h"
+#include "toolkit/win/controls/PageControl.h"
+#include "toolkit/win/controls/RichEdit.h"
+#include "toolkit/win/controls/TreeView.h"
 
 namespace ctlsbtest {
 

@@ -3,7 +3,7 @@
 // grid's colours. Set FW_CTLSC_SHOT to a file name to keep the picture.
 #include "CtlsCTestSupport.h"
 
-#include "toolkit/win/Bitmap.h"
+#include "toolkit/win/graphics/Bitmap.h"
 
 #include <cstdlib>
 

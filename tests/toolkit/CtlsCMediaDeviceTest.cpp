@@ -3,7 +3,7 @@
 // in a test), and with no device open the buttons do nothing harmful.
 #include "CtlsCTestSupport.h"
 
-#include "toolkit/win/ModalUI.h"
+#include "toolkit/win/window/ModalUI.h"
 
 #include <mmsystem.h>
 

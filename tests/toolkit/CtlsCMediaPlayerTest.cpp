@@ -4,7 +4,7 @@
 // between buttons, and only settings that differ from the defaults are stored.
 #include "CtlsCTestSupport.h"
 
-#include "toolkit/win/ModalUI.h"
+#include "toolkit/win/window/ModalUI.h"
 
 using namespace ctlsctest;
 using namespace fw::mpbtn;

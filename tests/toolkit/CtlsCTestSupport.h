@@ -2,9 +2,9 @@
 // The shown form of the media player, OLE container and colour grid tests,
 // and pointer and key presses sent to a window.
 #include "StdCtrlsTestSupport.h"
-#include "toolkit/win/ColorGrid.h"
-#include "toolkit/win/MediaPlayer.h"
-#include "toolkit/win/OleContainer.h"
+#include "toolkit/win/controls/ColorGrid.h"
+#include "toolkit/win/controls/MediaPlayer.h"
+#include "toolkit/win/controls/OleContainer.h"
 
 namespace ctlsctest {
 

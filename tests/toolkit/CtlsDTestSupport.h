@@ -3,9 +3,9 @@
 // folder trees to show in them.
 #include "CommonCtrlText.h"
 #include "StdCtrlsTestSupport.h"
-#include "toolkit/win/DirectoryOutline.h"
-#include "toolkit/win/FolderListing.h"
-#include "toolkit/win/ShellListView.h"
+#include "toolkit/win/controls/DirectoryOutline.h"
+#include "toolkit/win/controls/FolderListing.h"
+#include "toolkit/win/controls/ShellListView.h"
 
 #include <initializer_list>
 #include <string>

@@ -1,8 +1,8 @@
 // The designable control classes as a whole: the registry receives them in
 // their fixed order, and each publishes what the designer's inspector and the
 // design files rely on.
-#include "toolkit/win/DesignableClasses.h"
-#include "toolkit/win/WinControl.h"
+#include "toolkit/win/controls/DesignableClasses.h"
+#include "toolkit/win/window/WinControl.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Enter and Escape reach the form's default and cancel buttons through the
 // message loop, unless the focused control wants the key.
-#include "toolkit/win/Application.h"
-#include "toolkit/win/Form.h"
-#include "toolkit/win/StdCtrls.h"
+#include "toolkit/win/controls/StdCtrls.h"
+#include "toolkit/win/window/Application.h"
+#include "toolkit/win/window/Form.h"
 
 #include <gtest/gtest.h>
 

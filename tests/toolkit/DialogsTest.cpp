@@ -2,10 +2,10 @@
 // dialog and takes the answer, a cancel changes nothing, settings are stored
 // with the form, and message dialogs pick their buttons and map the answer.
 #include "MenusTestUtil.h"
-#include "toolkit/win/Application.h"
-#include "toolkit/win/Dialogs.h"
-#include "toolkit/win/MenuAndDialogClasses.h"
-#include "toolkit/win/MessageDlg.h"
+#include "toolkit/win/menus/Dialogs.h"
+#include "toolkit/win/menus/MenuAndDialogClasses.h"
+#include "toolkit/win/menus/MessageDlg.h"
+#include "toolkit/win/window/Application.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Bitmaps: file images of every depth read and written back, sizes and pixel
 // formats changed with the picture kept, drawing onto other canvases.
 #include "GraphicsTestSupport.h"
-#include "toolkit/win/Bitmap.h"
+#include "toolkit/win/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // undoes itself, the DC gets its own objects back, text and copies land where
 // asked, and repeated drawing does not pile up GDI objects.
 #include "GraphicsTestSupport.h"
-#include "toolkit/win/Bitmap.h"
-#include "toolkit/win/Canvas.h"
+#include "toolkit/win/graphics/Bitmap.h"
+#include "toolkit/win/graphics/Canvas.h"
 
 #include <gtest/gtest.h>
 

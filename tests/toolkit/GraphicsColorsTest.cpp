@@ -2,9 +2,9 @@
 // value and back, system colours follow the system, text forms parse.
 #include "GraphicsTestSupport.h"
 #include "toolkit/core/Text.h"
-#include "toolkit/win/Charsets.h"
-#include "toolkit/win/Colors.h"
-#include "toolkit/win/Cursors.h"
+#include "toolkit/win/graphics/Charsets.h"
+#include "toolkit/win/graphics/Colors.h"
+#include "toolkit/win/window/Cursors.h"
 
 #include <gtest/gtest.h>
 

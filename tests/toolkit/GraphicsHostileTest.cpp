@@ -3,9 +3,9 @@
 // hang or a huge allocation.
 #include "GraphicsTestSupport.h"
 #include "support/StreamHelpers.h"
-#include "toolkit/win/Bitmap.h"
-#include "toolkit/win/Icon.h"
-#include "toolkit/win/Picture.h"
+#include "toolkit/win/graphics/Bitmap.h"
+#include "toolkit/win/graphics/Icon.h"
+#include "toolkit/win/graphics/Picture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Icons drawn with their masks, made from handles and saved; pictures holding
 // any registered graphic, chosen by file extension.
 #include "GraphicsTestSupport.h"
-#include "toolkit/win/Bitmap.h"
-#include "toolkit/win/Icon.h"
-#include "toolkit/win/Picture.h"
+#include "toolkit/win/graphics/Bitmap.h"
+#include "toolkit/win/graphics/Icon.h"
+#include "toolkit/win/graphics/Picture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Fonts, pens and brushes: the handle always matches the values, changes are
 // announced once, invalid values are refused.
 #include "GraphicsTestSupport.h"
-#include "toolkit/win/Brush.h"
-#include "toolkit/win/Font.h"
-#include "toolkit/win/Pen.h"
+#include "toolkit/win/graphics/Brush.h"
+#include "toolkit/win/graphics/Font.h"
+#include "toolkit/win/graphics/Pen.h"
 
 #include <gtest/gtest.h>
 

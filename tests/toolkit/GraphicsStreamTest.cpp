@@ -7,10 +7,10 @@
 #include "stream/Writer.h"
 #include "support/StreamHelpers.h"
 #include "toolkit/core/ClassBuilder.h"
-#include "toolkit/win/Bitmap.h"
-#include "toolkit/win/Cursors.h"
-#include "toolkit/win/Icon.h"
-#include "toolkit/win/Picture.h"
+#include "toolkit/win/graphics/Bitmap.h"
+#include "toolkit/win/graphics/Icon.h"
+#include "toolkit/win/graphics/Picture.h"
+#include "toolkit/win/window/Cursors.h"
 
 #include <gtest/gtest.h>
 

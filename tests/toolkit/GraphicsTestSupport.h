@@ -5,7 +5,7 @@
 #include "support/TestUtil.h"
 #include "toolkit/core/Exception.h"
 #include "toolkit/core/Stream.h"
-#include "toolkit/win/Win32.h"
+#include "toolkit/win/window/Win32.h"
 
 #include <cstdint>
 #include <cstdlib>

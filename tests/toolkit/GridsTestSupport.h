@@ -2,11 +2,11 @@
 // A string grid on a shown form, without border or scroll bars unless a test
 // asks for them, so its client area is exactly its bounds. Messages go
 // through the window system as the user's would.
-#include "toolkit/win/Application.h"
-#include "toolkit/win/Form.h"
-#include "toolkit/win/Grids.h"
-#include "toolkit/win/ModalUI.h"
-#include "toolkit/win/Registration.h"
+#include "toolkit/win/grids/Grids.h"
+#include "toolkit/win/window/Application.h"
+#include "toolkit/win/window/Form.h"
+#include "toolkit/win/window/ModalUI.h"
+#include "toolkit/win/window/Registration.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Stored layouts written as JSON become forms.
 #include "toolkit/core/Exception.h"
-#include "toolkit/win/Application.h"
-#include "toolkit/win/Form.h"
-#include "toolkit/win/Label.h"
-#include "toolkit/win/Layouts.h"
-#include "toolkit/win/Registration.h"
+#include "toolkit/win/controls/Label.h"
+#include "toolkit/win/window/Application.h"
+#include "toolkit/win/window/Form.h"
+#include "toolkit/win/window/Layouts.h"
+#include "toolkit/win/window/Registration.h"
 
 #include <gtest/gtest.h>
 

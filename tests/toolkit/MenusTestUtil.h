@@ -5,8 +5,8 @@
 #include "stream/Reader.h"
 #include "stream/Writer.h"
 #include "toolkit/core/ClassBuilder.h"
-#include "toolkit/win/Form.h"
-#include "toolkit/win/Menus.h"
+#include "toolkit/win/menus/Menus.h"
+#include "toolkit/win/window/Form.h"
 
 #include <cstring>
 #include <string>

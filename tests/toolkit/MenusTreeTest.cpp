@@ -4,7 +4,7 @@
 #include "MenusTestUtil.h"
 #include "support/StreamHelpers.h"
 #include "support/TestUtil.h"
-#include "toolkit/win/MenuAndDialogClasses.h"
+#include "toolkit/win/menus/MenuAndDialogClasses.h"
 
 #include <gtest/gtest.h>
 

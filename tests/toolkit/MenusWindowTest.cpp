@@ -4,7 +4,7 @@
 // tracks menus modally: each test queues the keys that close the menu before
 // showing it, and a timer ends any menu left open, so no run can hang.
 #include "MenusTestUtil.h"
-#include "toolkit/win/Application.h"
+#include "toolkit/win/window/Application.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // outside the window, with the values new controls start from. They must be
 // settable, stored, and read back equal.
 #include "StdCtrlsTestSupport.h"
-#include "toolkit/win/Bitmap.h"
-#include "toolkit/win/DesignableClasses.h"
+#include "toolkit/win/controls/DesignableClasses.h"
+#include "toolkit/win/graphics/Bitmap.h"
 
 using namespace stdtest;
 

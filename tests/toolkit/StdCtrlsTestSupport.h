@@ -5,9 +5,9 @@
 #include "stream/Reader.h"
 #include "stream/StreamDocument.h"
 #include "stream/Writer.h"
-#include "toolkit/win/Application.h"
-#include "toolkit/win/Registration.h"
-#include "toolkit/win/StdCtrls.h"
+#include "toolkit/win/controls/StdCtrls.h"
+#include "toolkit/win/window/Application.h"
+#include "toolkit/win/window/Registration.h"
 
 #include <gtest/gtest.h>
 

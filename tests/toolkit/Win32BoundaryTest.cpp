@@ -1,5 +1,5 @@
 // Text crossing the Win32 boundary.
-#include "toolkit/win/Win32.h"
+#include "toolkit/win/window/Win32.h"
 
 #include <gtest/gtest.h>
 

@@ -5,12 +5,12 @@
 #include "stream/Reader.h"
 #include "stream/Writer.h"
 #include "toolkit/core/ClassBuilder.h"
-#include "toolkit/win/Application.h"
-#include "toolkit/win/Form.h"
-#include "toolkit/win/ModalUI.h"
-#include "toolkit/win/Registration.h"
-#include "toolkit/win/Splitter.h"
-#include "toolkit/win/StdCtrls.h"
+#include "toolkit/win/controls/Splitter.h"
+#include "toolkit/win/controls/StdCtrls.h"
+#include "toolkit/win/window/Application.h"
+#include "toolkit/win/window/Form.h"
+#include "toolkit/win/window/ModalUI.h"
+#include "toolkit/win/window/Registration.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,0 @@
-#include "toolkit/win/GraphicsErrors.h"
-
-namespace fw {
-
-void RaiseOutOfResources() { throw EOutOfResources("Out of system resources"); }
-
-} // namespace fw

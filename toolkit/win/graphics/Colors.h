@@ -1,0 +1,91 @@
+#pragma once
+// Colours as published properties store them: a 32-bit value that is either an
+// RGB triple (red in the low byte), a system colour (high byte 0xFF, low byte
+// the COLOR_ index, so it follows the user's scheme), or one of the two
+// markers clNone and clDefault.
+#include "toolkit/core/TypInfo.h"
+#include "toolkit/win/window/Win32.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+using TColor = int32_t;
+
+constexpr TColor SystemColor(int index) { return static_cast<TColor>(0xFF000000u | static_cast<uint32_t>(index)); }
+
+constexpr TColor clBlack = 0x000000;
+constexpr TColor clMaroon = 0x000080;
+constexpr TColor clGreen = 0x008000;
+constexpr TColor clOlive = 0x008080;
+constexpr TColor clNavy = 0x800000;
+constexpr TColor clPurple = 0x800080;
+constexpr TColor clTeal = 0x808000;
+constexpr TColor clGray = 0x808080;
+constexpr TColor clSilver = 0xC0C0C0;
+constexpr TColor clRed = 0x0000FF;
+constexpr TColor clLime = 0x00FF00;
+constexpr TColor clYellow = 0x00FFFF;
+constexpr TColor clBlue = 0xFF0000;
+constexpr TColor clFuchsia = 0xFF00FF;
+constexpr TColor clAqua = 0xFFFF00;
+constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor clMoneyGreen = 0xC0DCC0;
+constexpr TColor clSkyBlue = 0xF0CAA6;
+constexpr TColor clCream = 0xF0FBFF;
+constexpr TColor clMedGray = 0xA4A0A0;
+
+constexpr TColor clScrollBar = SystemColor(COLOR_SCROLLBAR);
+constexpr TColor clBackground = SystemColor(COLOR_BACKGROUND);
+constexpr TColor clActiveCaption = SystemColor(COLOR_ACTIVECAPTION);
+constexpr TColor clInactiveCaption = SystemColor(COLOR_INACTIVECAPTION);
+constexpr TColor clMenu = SystemColor(COLOR_MENU);
+constexpr TColor clWindow = SystemColor(COLOR_WINDOW);
+constexpr TColor clWindowFrame = SystemColor(COLOR_WINDOWFRAME);
+constexpr TColor clMenuText = SystemColor(COLOR_MENUTEXT);
+constexpr TColor clWindowText = SystemColor(COLOR_WINDOWTEXT);
+constexpr TColor clCaptionText = SystemColor(COLOR_CAPTIONTEXT);
+constexpr TColor clActiveBorder = SystemColor(COLOR_ACTIVEBORDER);
+constexpr TColor clInactiveBorder = SystemColor(COLOR_INACTIVEBORDER);
+constexpr TColor clAppWorkSpace = SystemColor(COLOR_APPWORKSPACE);
+constexpr TColor clHighlight = SystemColor(COLOR_HIGHLIGHT);
+constexpr TColor clHighlightText = SystemColor(COLOR_HIGHLIGHTTEXT);
+constexpr TColor clBtnFace = SystemColor(COLOR_BTNFACE);
+constexpr TColor clBtnShadow = SystemColor(COLOR_BTNSHADOW);
+constexpr TColor clGrayText = SystemColor(COLOR_GRAYTEXT);
+constexpr TColor clBtnText = SystemColor(COLOR_BTNTEXT);
+constexpr TColor clInactiveCaptionText = SystemColor(COLOR_INACTIVECAPTIONTEXT);
+constexpr TColor clBtnHighlight = SystemColor(COLOR_BTNHIGHLIGHT);
+constexpr TColor cl3DDkShadow = SystemColor(COLOR_3DDKSHADOW);
+constexpr TColor cl3DLight = SystemColor(COLOR_3DLIGHT);
+constexpr TColor clInfoText = SystemColor(COLOR_INFOTEXT);
+constexpr TColor clInfoBk = SystemColor(COLOR_INFOBK);
+constexpr TColor clHotLight = SystemColor(COLOR_HOTLIGHT);
+constexpr TColor clGradientActiveCaption = SystemColor(COLOR_GRADIENTACTIVECAPTION);
+constexpr TColor clGradientInactiveCaption = SystemColor(COLOR_GRADIENTINACTIVECAPTION);
+constexpr TColor clMenuHighlight = SystemColor(COLOR_MENUHILIGHT);
+constexpr TColor clMenuBar = SystemColor(COLOR_MENUBAR);
+
+constexpr TColor clNone = 0x1FFFFFFF;
+constexpr TColor clDefault = 0x20000000;
+
+constexpr bool IsSystemColor(TColor c) { return (static_cast<uint32_t>(c) & 0xFF000000u) == 0xFF000000u; }
+
+// The identifiers the stream writes for colours ("clBtnFace"), one per value.
+const TIdentMap& ColorIdents();
+// The published type "TColor": integer properties that store identifiers.
+const TTypeInfo& ColorType();
+
+// The RGB value to paint with: system colours through GetSysColor; the high
+// byte of any other value is dropped.
+COLORREF ColorToRGB(TColor color);
+
+// An identifier when the colour has one, else "$" and eight hex digits.
+std::string ColorToString(TColor color);
+// An identifier (any case), a decimal number, or a hex number after "$" or
+// "0x"; EConvertError otherwise.
+TColor StringToColor(std::string_view text);
+
+} // namespace fw

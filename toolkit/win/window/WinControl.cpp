@@ -1,0 +1,731 @@
+#include "toolkit/win/window/WinControl.h"
+
+#include "toolkit/core/ClassBuilder.h"
+#include "toolkit/win/menus/Menus.h"
+#include "toolkit/win/window/Application.h"
+#include "toolkit/win/window/Cursors.h"
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+namespace fw {
+
+namespace {
+
+// The object of a toolkit window is attached to it as a window property.
+const wchar_t* const kObjectProp = L"fw.control";
+
+// The control whose window is being created: the first message of a new
+// window attaches it (messages arrive before CreateWindowExW returns).
+TWinControl* gCreating = nullptr;
+
+// The procedure that a superclassed system class's windows chain to.
+std::map<std::wstring, WNDPROC>& ClassProcs() {
+    static std::map<std::wstring, WNDPROC> procs;
+    return procs;
+}
+
+WNDPROC RegisterToolkitClass(const TCreateParams& p) {
+    auto& procs = ClassProcs();
+    auto found = procs.find(p.WinClassName);
+    if (found != procs.end()) return found->second;
+    HINSTANCE inst = GetModuleHandleW(nullptr);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    WNDPROC original = DefWindowProcW;
+    if (!p.SystemClass.empty()) {
+        if (!GetClassInfoExW(nullptr, p.SystemClass.c_str(), &wc))
+            throw EInvalidOperation("Window class " + win::Narrow(p.SystemClass) + " is not available");
+        original = wc.lpfnWndProc;
+        wc.cbSize = sizeof wc;
+    } else {
+        wc.style = p.ClassStyle;
+        wc.hCursor = p.ClassCursor ? p.ClassCursor : LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = nullptr;
+    }
+    wc.lpfnWndProc = ToolkitWndProc;
+    wc.hInstance = inst;
+    wc.lpszClassName = p.WinClassName.c_str();
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw EInvalidOperation("Cannot register window class " + win::Narrow(p.WinClassName));
+    procs[p.WinClassName] = original;
+    return original;
+}
+
+// For messages of a toolkit window that no object handles (after its object
+// let go of it).
+WNDPROC ClassProcOf(HWND h) {
+    wchar_t name[256];
+    if (GetClassNameW(h, name, 256)) {
+        auto found = ClassProcs().find(name);
+        if (found != ClassProcs().end()) return found->second;
+    }
+    return DefWindowProcW;
+}
+
+} // namespace
+
+LRESULT CALLBACK ToolkitWndProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
+    TWinControl* c = TWinControl::FindControl(h);
+    if (!c && gCreating) {
+        c = gCreating;
+        gCreating = nullptr;
+        c->FHandle = h;
+        SetPropW(h, kObjectProp, c);
+    }
+    if (!c) return CallWindowProcW(ClassProcOf(h), h, msg, wParam, lParam);
+    TMessage m{msg, wParam, lParam, 0};
+    // No exception may unwind through the window system's frames.
+    try {
+        c->WndProc(m);
+    } catch (...) {
+        Application().HandleException(std::current_exception());
+    }
+    if (msg == WM_NCDESTROY) c->HandleDestroyed();
+    return m.Result;
+}
+
+const TClassInfo& TWinControl::StaticClassInfo() {
+    static const TClassInfo info = TClassBuilder<TWinControl, TControl>()
+                                       .Prop("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
+                                       .Default(-1)
+                                       .Prop("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
+                                       .Default(false)
+                                       .Prop("OnEnter", &TWinControl::OnEnter, &TWinControl::OnEnter)
+                                       .Prop("OnExit", &TWinControl::OnExit, &TWinControl::OnExit)
+                                       .Prop("OnKeyDown", &TWinControl::OnKeyDown, &TWinControl::OnKeyDown)
+                                       .Prop("OnKeyPress", &TWinControl::OnKeyPress, &TWinControl::OnKeyPress)
+                                       .Prop("OnKeyUp", &TWinControl::OnKeyUp, &TWinControl::OnKeyUp)
+                                       .Build();
+    return info;
+}
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+    Destroying();
+    // Child controls go with their parent, like the windows they stand for.
+    while (!FWinControls.empty()) delete FWinControls.back();
+    while (!FControls.empty()) delete FControls.back();
+    DestroyHandle();
+    // Leave the parent while this is still known to be a windowed control.
+    SetParent(nullptr);
+}
+
+TWinControl* TWinControl::FindControl(HWND h) {
+    return h ? static_cast<TWinControl*>(GetPropW(h, kObjectProp)) : nullptr;
+}
+
+HWND TWinControl::Handle() {
+    if (!FHandle) CreateHandle();
+    return FHandle;
+}
+
+void TWinControl::CreateParams(TCreateParams& p) {
+    p.Caption = win::Wide(FText);
+    p.Style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    if (FTabStop) p.Style |= WS_TABSTOP;
+    if (!Enabled()) p.Style |= WS_DISABLED;
+    p.X = Left();
+    p.Y = Top();
+    p.Width = Width();
+    p.Height = Height();
+    p.WndParent = Parent() ? Parent()->Handle() : FParentWindow;
+    p.WinClassName = win::Wide("Fw" + ClassName());
+}
+
+void TWinControl::CreateHandle() {
+    if (FHandle) return;
+    if (Parent()) Parent()->HandleNeeded();
+    if (FHandle) return; // the parent's creation made ours
+    CreateWnd();
+    InitializeWnd();
+    for (TWinControl* child : FWinControls) child->CreateHandle();
+    // Windows stack in the order of the child list, the last one on top.
+    for (TWinControl* child : FWinControls)
+        if (child->FHandle)
+            SetWindowPos(child->FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (Parent() && Visible()) ShowWindow(FHandle, SW_SHOWNA);
+}
+
+void TWinControl::CreateWnd() {
+    TCreateParams p;
+    CreateParams(p);
+    if (!p.SystemClass.empty() && p.WinClassName == win::Wide("Fw" + ClassName()))
+        p.WinClassName = L"Fw." + p.SystemClass;
+    FDefWndProc = RegisterToolkitClass(p);
+    if ((p.Style & WS_CHILD) && !p.WndParent) throw EInvalidOperation(Format("Control '%s' has no parent window", {Name()}));
+    gCreating = this;
+    HWND h = CreateWindowExW(p.ExStyle, p.WinClassName.c_str(), p.Caption.c_str(), p.Style, p.X, p.Y, p.Width,
+                             p.Height, p.WndParent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    gCreating = nullptr;
+    if (!h) {
+        FHandle = nullptr;
+        throw EInvalidOperation(Format("Error creating window for '%s'", {Name()}));
+    }
+    FHandle = h;
+    if (!FindControl(h)) SetPropW(h, kObjectProp, this);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), FALSE);
+    RECT client;
+    GetClientRect(h, &client);
+    FLastClient = {client.right, client.bottom};
+}
+
+void TWinControl::DestroyHandle() {
+    if (!FHandle) return;
+    SaveWndState();
+    for (TWinControl* child : FWinControls) child->DestroyHandle();
+    DestroyWnd();
+}
+
+void TWinControl::DestroyWnd() {
+    if (FHandle) DestroyWindow(FHandle);
+    // WM_NCDESTROY cleared the link; make sure of it for windows that failed.
+    if (FHandle) HandleDestroyed();
+}
+
+void TWinControl::HandleDestroyed() {
+    if (!FHandle) return;
+    if (FindControl(FHandle) == this) RemovePropW(FHandle, kObjectProp);
+    FHandle = nullptr;
+    FMouseControl = nullptr;
+}
+
+void TWinControl::RecreateWnd() {
+    if (!FHandle || FRecreating) return;
+    FRecreating = true;
+    try {
+        DestroyHandle();
+        CreateHandle();
+    } catch (...) {
+        FRecreating = false;
+        throw;
+    }
+    FRecreating = false;
+    if (TWinControl* parent = Parent())
+        for (int i = 0; i < parent->ControlCount(); ++i)
+            if (TControl* sibling = parent->Controls(i); sibling != this)
+                sibling->Perform(CM_SIBLINGRECREATED, 0, reinterpret_cast<LPARAM>(this));
+}
+
+void TWinControl::SaveWndState() { FText = GetText(); }
+
+// --- children ----------------------------------------------------------------
+
+TControl* TWinControl::Controls(int index) const {
+    if (index < 0 || index >= ControlCount()) RaiseListIndexError(index);
+    size_t i = static_cast<size_t>(index);
+    return i < FControls.size() ? FControls[i] : FWinControls[i - FControls.size()];
+}
+
+int TWinControl::IndexOfControl(const TControl* c) const {
+    for (int i = 0; i < ControlCount(); ++i)
+        if (Controls(i) == c) return i;
+    return -1;
+}
+
+bool TWinControl::ContainsControl(const TControl* c) const {
+    for (const TControl* p = c; p; p = p->Parent())
+        if (p == this) return true;
+    return false;
+}
+
+void TWinControl::InsertControl(TControl* c) {
+    if (auto* w = dynamic_cast<TWinControl*>(c)) {
+        FWinControls.push_back(w);
+        if (FHandle) {
+            w->CreateHandle();
+            SetWindowPos(w->FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    } else {
+        FControls.push_back(c);
+        c->Invalidate();
+    }
+    ChildBoundsChanged(c);
+}
+
+// Looks the control up in both lists rather than asking its class: a control
+// being destroyed no longer answers for its most derived class.
+void TWinControl::RemoveControl(TControl* c) {
+    if (FMouseControl == c) FMouseControl = nullptr;
+    auto w = std::find(FWinControls.begin(), FWinControls.end(), static_cast<const TControl*>(c));
+    if (w != FWinControls.end()) {
+        TWinControl* child = *w;
+        FWinControls.erase(w);
+        // The child's window cannot stay inside a parent it left.
+        if (!HasState(csDestroying) && !child->HasState(csDestroying)) child->DestroyHandle();
+    } else {
+        if (!c->HasState(csDestroying)) c->Invalidate();
+        FControls.erase(std::remove(FControls.begin(), FControls.end(), c), FControls.end());
+    }
+    if (!HasState(csDestroying)) ChildBoundsChanged(nullptr);
+}
+
+void TWinControl::SetChildOrder(TComponent* child, int order) {
+    auto* c = dynamic_cast<TControl*>(child);
+    if (!c || c->Parent() != this) return;
+    if (auto* w = dynamic_cast<TWinControl*>(c)) {
+        int pos = std::clamp(order - static_cast<int>(FControls.size()), 0, static_cast<int>(FWinControls.size()) - 1);
+        FWinControls.erase(std::find(FWinControls.begin(), FWinControls.end(), w));
+        FWinControls.insert(FWinControls.begin() + pos, w);
+        if (w->FHandle) {
+            // The list runs from the bottom of the stack to its top: go just
+            // below the window of the next control.
+            size_t next = static_cast<size_t>(pos) + 1;
+            bool last = next >= FWinControls.size();
+            HWND above = last ? HWND_TOP : FWinControls[next]->FHandle; // HWND_TOP is 0
+            if (last || above) SetWindowPos(w->FHandle, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    } else {
+        int pos = std::clamp(order, 0, static_cast<int>(FControls.size()) - 1);
+        FControls.erase(std::find(FControls.begin(), FControls.end(), c));
+        FControls.insert(FControls.begin() + pos, c);
+        c->Invalidate();
+    }
+}
+
+void TWinControl::GetChildren(const TGetChildProc& proc, TComponent* root) {
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        if (c->Owner() == root) proc(c);
+    }
+}
+
+TControl* TWinControl::ControlAtPos(POINT p, bool allowDisabled, bool allowWinControls) const {
+    auto hit = [&](TControl* c) {
+        if (!(c->Visible() || c->Designing())) return false;
+        if (!c->Enabled() && !allowDisabled) return false;
+        RECT r = c->BoundsRect();
+        return PtInRect(&r, p) != 0;
+    };
+    if (allowWinControls)
+        for (auto it = FWinControls.rbegin(); it != FWinControls.rend(); ++it)
+            if (hit(*it)) return *it;
+    for (auto it = FControls.rbegin(); it != FControls.rend(); ++it)
+        if (hit(*it)) return *it;
+    return nullptr;
+}
+
+// --- state pushed into the window ---------------------------------------------
+
+void TWinControl::UpdateBoundsRect(const RECT&) {
+    if (FHandle && !FSyncingBounds)
+        SetWindowPos(FHandle, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWinControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
+    TControl::SetBounds(left, top, width, height);
+    RECT client = ClientRect();
+    SIZE now{client.right - client.left, client.bottom - client.top};
+    int dw = now.cx - FLastClient.cx, dh = now.cy - FLastClient.cy;
+    FLastClient = now;
+    if (dw == 0 && dh == 0) return;
+    // Children anchored to the right or bottom follow that edge.
+    FControlState |= csAligning;
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        if (c->Align() != alNone) continue;
+        TAnchors a = c->Anchors();
+        int32_t l = c->Left(), t = c->Top(), w = c->Width(), h = c->Height();
+        if (a.Contains(akRight)) {
+            if (a.Contains(akLeft)) w += dw;
+            else l += dw;
+        }
+        if (a.Contains(akBottom)) {
+            if (a.Contains(akTop)) h += dh;
+            else t += dh;
+        }
+        c->SetBounds(l, t, w, h);
+    }
+    FControlState &= ~static_cast<uint32_t>(csAligning);
+    Realign();
+}
+
+RECT TWinControl::ClientRect() const {
+    RECT r{0, 0, Width(), Height()};
+    if (FHandle) GetClientRect(FHandle, &r);
+    return r;
+}
+
+POINT TWinControl::ClientOrigin() const {
+    if (FHandle) {
+        POINT p{0, 0};
+        ::ClientToScreen(FHandle, &p);
+        return p;
+    }
+    return TControl::ClientOrigin();
+}
+
+void TWinControl::Invalidate() {
+    if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+}
+
+void TWinControl::SetVisible(bool v) {
+    if (Visible() == v) return;
+    TControl::SetVisible(v);
+    if (FHandle && Parent()) ShowWindow(FHandle, v ? SW_SHOWNA : SW_HIDE);
+}
+
+void TWinControl::SetEnabled(bool v) {
+    TControl::SetEnabled(v);
+    if (FHandle) EnableWindow(FHandle, v);
+}
+
+void TWinControl::SetText(const std::string& v) {
+    if (FHandle) {
+        if (GetText() == v) return;
+        FText = v;
+        SetWindowTextW(FHandle, win::Wide(v).c_str());
+        TextChanged();
+        return;
+    }
+    TControl::SetText(v);
+}
+
+std::string TWinControl::GetText() const {
+    if (!FHandle) return FText;
+    int n = GetWindowTextLengthW(FHandle);
+    std::wstring w(static_cast<size_t>(n) + 1, L'\0');
+    n = GetWindowTextW(FHandle, w.data(), n + 1);
+    w.resize(static_cast<size_t>(std::max(n, 0)));
+    return win::Narrow(w);
+}
+
+void TWinControl::SetCursor(int32_t v) { TControl::SetCursor(v); }
+
+// The window shows the new font, and children that follow ours follow.
+void TWinControl::FontChanged() {
+    if (FHandle) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);
+    for (int i = 0; i < ControlCount(); ++i) Controls(i)->ParentFontChanged();
+    Invalidate();
+}
+
+void TWinControl::SetColor(int32_t v) {
+    TControl::SetColor(v);
+    for (int i = 0; i < ControlCount(); ++i) Controls(i)->ParentColorChanged();
+}
+
+void TWinControl::SetTabStop(bool v) {
+    if (FTabStop == v) return;
+    FTabStop = v;
+    if (FHandle) {
+        LONG_PTR style = GetWindowLongPtrW(FHandle, GWL_STYLE);
+        SetWindowLongPtrW(FHandle, GWL_STYLE, v ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+    }
+}
+
+int32_t TWinControl::TabOrder() const {
+    if (!Parent()) return -1;
+    auto& list = Parent()->FWinControls;
+    auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int32_t>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int32_t v) {
+    if (!Parent() || v < 0) return;
+    Parent()->SetChildOrder(this, static_cast<int>(Parent()->FControls.size()) + v);
+}
+
+void TWinControl::SetFocus() {
+    HWND h = Handle();
+    ::SetFocus(h);
+}
+
+bool TWinControl::Focused() const { return FHandle && GetFocus() == FHandle; }
+
+bool TWinControl::CanFocus() const {
+    for (const TControl* c = this; c; c = c->Parent())
+        if (!c->Visible() || !c->Enabled()) return false;
+    return true;
+}
+
+// --- alignment -----------------------------------------------------------------
+
+void TWinControl::Realign() {
+    if ((FControlState & csAligning) || HasState(csLoading)) return;
+    RECT r = ClientRect();
+    FControlState |= csAligning;
+    try {
+        AlignControls(r);
+    } catch (...) {
+        FControlState &= ~static_cast<uint32_t>(csAligning);
+        throw;
+    }
+    FControlState &= ~static_cast<uint32_t>(csAligning);
+}
+
+void TWinControl::Loaded() {
+    TControl::Loaded();
+    Realign();
+}
+
+void TWinControl::AlignControls(RECT& rect) {
+    auto place = [&](TAlign align) {
+        std::vector<TControl*> group;
+        for (int i = 0; i < ControlCount(); ++i) {
+            TControl* c = Controls(i);
+            if (c->Align() == align && (c->Visible() || c->Designing())) group.push_back(c);
+        }
+        // Controls of one alignment stack in the order of their current
+        // positions, so a splitter placed between two panels stays between
+        // them whether or not it has a window of its own. Ties keep the
+        // child order.
+        auto key = [align](const TControl* c) {
+            switch (align) {
+            case alTop: return c->Top();
+            case alBottom: return -(c->Top() + c->Height());
+            case alLeft: return c->Left();
+            case alRight: return -(c->Left() + c->Width());
+            default: return 0;
+            }
+        };
+        std::stable_sort(group.begin(), group.end(),
+                         [&](const TControl* a, const TControl* b) { return key(a) < key(b); });
+        for (TControl* c : group) {
+            int32_t w = c->Width(), h = c->Height();
+            switch (align) {
+            case alTop:
+                c->SetBounds(rect.left, rect.top, rect.right - rect.left, h);
+                rect.top += c->Height();
+                break;
+            case alBottom:
+                c->SetBounds(rect.left, rect.bottom - h, rect.right - rect.left, h);
+                rect.bottom -= c->Height();
+                break;
+            case alLeft:
+                c->SetBounds(rect.left, rect.top, w, rect.bottom - rect.top);
+                rect.left += c->Width();
+                break;
+            case alRight:
+                c->SetBounds(rect.right - w, rect.top, w, rect.bottom - rect.top);
+                rect.right -= c->Width();
+                break;
+            case alClient:
+                c->SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+                break;
+            default: break;
+            }
+        }
+    };
+    for (TAlign a : {alTop, alBottom, alLeft, alRight, alClient}) place(a);
+}
+
+// --- messages ----------------------------------------------------------------------
+
+void TWinControl::DefaultHandler(TMessage& m) {
+    if (FHandle) m.Result = CallWindowProcW(FDefWndProc ? FDefWndProc : DefWindowProcW, FHandle, m.Msg, m.WParam, m.LParam);
+}
+
+bool TWinControl::ReflectNotification(TMessage& m) {
+    HWND child = nullptr;
+    switch (m.Msg) {
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN: child = reinterpret_cast<HWND>(m.LParam); break;
+    case WM_NOTIFY: child = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom; break;
+    case WM_DRAWITEM: child = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->hwndItem; break;
+    default: return false;
+    }
+    TWinControl* c = FindControl(child);
+    if (!c || c == this) return false;
+    m.Result = c->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+    return true;
+}
+
+void TWinControl::RouteMouseToGraphic(TMessage& m) {
+    POINT p{LoWordSigned(m.LParam), HiWordSigned(m.LParam)};
+    TControl* target = FMouseControl;
+    bool down = m.Msg == WM_LBUTTONDOWN || m.Msg == WM_RBUTTONDOWN || m.Msg == WM_MBUTTONDOWN ||
+                m.Msg == WM_LBUTTONDBLCLK || m.Msg == WM_RBUTTONDBLCLK;
+    bool up = m.Msg == WM_LBUTTONUP || m.Msg == WM_RBUTTONUP || m.Msg == WM_MBUTTONUP;
+    if (!target) target = ControlAtPos(p, false);
+    if (!target) {
+        TControl::WndProc(m);
+        return;
+    }
+    if (down) {
+        FMouseControl = target;
+        SetCapture(FHandle);
+    }
+    if (up) {
+        FMouseControl = nullptr;
+        if (GetCapture() == FHandle) ReleaseCapture();
+    }
+    m.Result = target->Perform(m.Msg, m.WParam, PointToLParam(p.x - target->Left(), p.y - target->Top()));
+}
+
+void TWinControl::PaintControls(HDC dc, const RECT& update) {
+    for (TControl* c : FControls) {
+        if (!(c->Visible() || c->Designing())) continue;
+        RECT b = c->BoundsRect(), tmp;
+        if (!IntersectRect(&tmp, &b, &update)) continue;
+        int saved = SaveDC(dc);
+        POINT old;
+        OffsetViewportOrgEx(dc, b.left, b.top, &old);
+        IntersectClipRect(dc, 0, 0, c->Width(), c->Height());
+        c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        RestoreDC(dc, saved);
+    }
+}
+
+void TWinControl::WmPaint(TMessage& m) {
+    if (FDefWndProc != DefWindowProcW) {
+        // A system control paints itself; children without windows on top.
+        DefaultHandler(m);
+        if (!FControls.empty()) {
+            HDC dc = GetDC(FHandle);
+            RECT r = ClientRect();
+            PaintControls(dc, r);
+            ReleaseDC(FHandle, dc);
+        }
+        return;
+    }
+    PAINTSTRUCT ps;
+    HDC dc = m.WParam ? reinterpret_cast<HDC>(m.WParam) : BeginPaint(FHandle, &ps);
+    RECT update = m.WParam ? ClientRect() : ps.rcPaint;
+    try {
+        PaintWindow(dc);
+        PaintControls(dc, update);
+    } catch (...) {
+        if (!m.WParam) EndPaint(FHandle, &ps);
+        throw;
+    }
+    if (!m.WParam) EndPaint(FHandle, &ps);
+}
+
+// The popup menu of the control without a window under the pointer, else of
+// this control or its parents. (-1, -1) comes from the keyboard.
+bool TWinControl::ContextPopup(const TMessage& m) {
+    int32_t x = LoWordSigned(m.LParam), y = HiWordSigned(m.LParam);
+    TControl* target = this;
+    if (x != -1 || y != -1)
+        if (TControl* c = ControlAtPos(ScreenToClient({x, y}), false)) target = c;
+    return ShowContextPopup(target, x, y);
+}
+
+void TWinControl::KeyDown(int32_t& key, TShiftState shift) { OnKeyDown(this, key, shift); }
+void TWinControl::KeyPress(int32_t& key) { OnKeyPress(this, key); }
+void TWinControl::KeyUp(int32_t& key, TShiftState shift) { OnKeyUp(this, key, shift); }
+
+void TWinControl::WndProc(TMessage& m) {
+    switch (m.Msg) {
+    case WM_PAINT: WmPaint(m); return;
+    case WM_PRINTCLIENT:
+        // Our own classes paint into the given DC as for WM_PAINT (printing,
+        // images of a window); system classes answer it themselves.
+        if (FDefWndProc == DefWindowProcW && m.WParam) {
+            TMessage paint{WM_PAINT, m.WParam, 0, 0};
+            WmPaint(paint);
+            return;
+        }
+        break;
+    case WM_ERASEBKGND:
+        if (FDefWndProc == DefWindowProcW) {
+            RECT r;
+            GetClientRect(FHandle, &r);
+            HBRUSH b = CreateSolidBrush(ColorToRGB(Color()));
+            FillRect(reinterpret_cast<HDC>(m.WParam), &r, b);
+            DeleteObject(b);
+            m.Result = 1;
+            return;
+        }
+        break;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_DRAWITEM:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        if (ReflectNotification(m)) return;
+        break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        int32_t key = static_cast<int32_t>(m.WParam);
+        KeyDown(key, KeyboardStateToShiftState());
+        if (key == 0) return;
+        m.WParam = static_cast<WPARAM>(key);
+        break;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+        int32_t key = static_cast<int32_t>(m.WParam);
+        KeyUp(key, KeyboardStateToShiftState());
+        if (key == 0) return;
+        m.WParam = static_cast<WPARAM>(key);
+        break;
+    }
+    case WM_CHAR: {
+        int32_t key = static_cast<int32_t>(m.WParam);
+        KeyPress(key);
+        m.WParam = static_cast<WPARAM>(key);
+        if (key == 0) return;
+        break;
+    }
+    case WM_SETFOCUS: DoEnter(); break;
+    case WM_KILLFOCUS: DoExit(); break;
+    case WM_WINDOWPOSCHANGED: {
+        auto* wp = reinterpret_cast<WINDOWPOS*>(m.LParam);
+        if (!(wp->flags & SWP_NOSIZE) || !(wp->flags & SWP_NOMOVE)) {
+            RECT r;
+            GetWindowRect(FHandle, &r);
+            HWND parent = GetParent(FHandle);
+            if (parent && (GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_CHILD))
+                MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+            // The window moved or was sized (by the user, or by the system):
+            // take its bounds without pushing them back to it.
+            FSyncingBounds = true;
+            try {
+                SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+            } catch (...) {
+                FSyncingBounds = false;
+                throw;
+            }
+            FSyncingBounds = false;
+        }
+        break;
+    }
+    case WM_SETCURSOR:
+        if (LOWORD(m.LParam) == HTCLIENT) {
+            POINT p;
+            GetCursorPos(&p);
+            ::ScreenToClient(FHandle, &p);
+            TControl* c = ControlAtPos(p, false);
+            int32_t id = c ? c->Cursor() : Cursor();
+            if (id != 0) {
+                ::SetCursor(CursorHandle(id));
+                m.Result = TRUE;
+                return;
+            }
+        }
+        break;
+    case WM_GETFONT:
+        // Our own window classes answer like the system controls do.
+        if (FDefWndProc == DefWindowProcW) {
+            m.Result = reinterpret_cast<LRESULT>(Font()->Handle());
+            return;
+        }
+        break;
+    case CM_DESIGNHITTEST: m.Result = 0; return;
+    case WM_CONTEXTMENU:
+        if (!Designing() && ContextPopup(m)) return;
+        break;
+    default:
+        if (m.Msg >= WM_MOUSEFIRST && m.Msg <= WM_MOUSELAST && m.Msg != WM_MOUSEWHEEL && m.Msg != WM_MOUSEHWHEEL) {
+            // To a child without a window under the pointer, else our own handling.
+            RouteMouseToGraphic(m);
+            return;
+        }
+        break;
+    }
+    TControl::WndProc(m);
+}
+
+} // namespace fw
