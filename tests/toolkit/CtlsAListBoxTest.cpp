@@ -108,6 +108,33 @@ TEST_F(ListBoxTest, OwnerDrawnItemsAreDrawnByTheControl) {
     EXPECT_EQ(drawn, (std::vector<int>{0, 1}));
 }
 
+TEST_F(ListBoxTest, VariableItemsTakeTheHeightsTheControlAsksFor) {
+    auto* list = Make<TListBox>("ListBox1");
+    list->SetStyle(lbOwnerDrawVariable);
+    list->SetItemHeight(15);
+    std::vector<int> asked;
+    list->OnMeasureItem.Bind([&](TObject*, int32_t index, int32_t& height) {
+        asked.push_back(index);
+        if (index == 1) height = 40;
+        if (index == 2) height = 1000; // beyond what a list item can have
+    });
+    for (const char* s : {"a", "b", "c"}) list->Items()->Add(s);
+    EXPECT_EQ(asked, (std::vector<int>{0, 1, 2}));
+    HWND h = list->Handle();
+    EXPECT_EQ(SendMessageW(h, LB_GETITEMHEIGHT, 0, 0), 15) << "ItemHeight where the handler left it";
+    EXPECT_EQ(SendMessageW(h, LB_GETITEMHEIGHT, 1, 0), 40);
+    EXPECT_EQ(SendMessageW(h, LB_GETITEMHEIGHT, 2, 0), 255);
+
+    list->SetSorted(true); // a new window asks again, item by item
+    EXPECT_EQ(SendMessageW(list->Handle(), LB_GETITEMHEIGHT, 1, 0), 40);
+
+    auto* combo = Make<TComboBox>("ComboBox1");
+    combo->SetStyle(csOwnerDrawVariable);
+    combo->OnMeasureItem.Bind([&](TObject*, int32_t index, int32_t& height) { height = 20 + index; });
+    for (const char* s : {"a", "b"}) combo->Items()->Add(s);
+    EXPECT_EQ(SendMessageW(combo->Handle(), CB_GETITEMHEIGHT, 1, 0), 21);
+}
+
 TEST_F(ListBoxTest, PropertiesRoundTripAndDefaultsAreNotStored) {
     auto* list = Make<TListBox>("ListBox1");
     EXPECT_EQ(StoredNames(Store(list, form)), kWindowedDefaults);

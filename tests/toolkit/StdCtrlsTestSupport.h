@@ -98,7 +98,9 @@ template <class T> T* RoundTrip(T* control, TComponent* root, std::unique_ptr<TF
     holder->Show();
     T* copy = Restore<T>(first, *holder, control->Name());
     EXPECT_NE(copy, nullptr);
-    if (copy) EXPECT_EQ(Store(copy, holder.get()), first) << "the copy stores what the original stored";
+    if (copy) {
+        EXPECT_EQ(Store(copy, holder.get()), first) << "the copy stores what the original stored";
+    }
     return copy;
 }
 

@@ -41,6 +41,7 @@ const TClassInfo& TComboBox::StaticClassInfo() {
                                        .Prop("OnChange", &C::OnChange, &C::OnChange)
                                        .Prop("OnCloseUp", &C::OnCloseUp, &C::OnCloseUp)
                                        .Prop("OnDrawItem", &C::OnDrawItem, &C::OnDrawItem)
+                                       .Prop("OnMeasureItem", &C::OnMeasureItem, &C::OnMeasureItem)
                                        .Prop("OnDropDown", &C::OnDropDown, &C::OnDropDown)
                                        .Prop("OnSelect", &C::OnSelect, &C::OnSelect)
                                        .Build();
@@ -274,6 +275,16 @@ void TComboBox::WndProc(TMessage& m) {
         WmDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam));
         m.Result = TRUE;
         return;
+    case CN_MEASUREITEM: {
+        // Item -1 is the selection field, which keeps ItemHeight.
+        auto& mi = *reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+        int32_t height = FItemHeight;
+        if (FStyle == csOwnerDrawVariable && mi.itemID != static_cast<UINT>(-1))
+            OnMeasureItem(this, static_cast<int32_t>(mi.itemID), height);
+        mi.itemHeight = static_cast<UINT>(std::clamp(height, 1, 255));
+        m.Result = TRUE;
+        return;
+    }
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORSTATIC:
     case CN_CTLCOLORLISTBOX:

@@ -18,6 +18,7 @@ FW_ENUM(TComboBoxStyle, csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, 
 FW_ENUM(TOwnerDrawStateItem, odSelected, odGrayed, odDisabled, odChecked, odFocused)
 FW_SET(TOwnerDrawState, TOwnerDrawStateItem);
 FW_EVENT_TYPE(TDrawItemEvent, TObject* /*Sender*/, int32_t /*Index*/, RECT /*Rect*/, TOwnerDrawState);
+FW_EVENT_TYPE(TMeasureItemEvent, TObject* /*Sender*/, int32_t /*Index*/, int32_t& /*Height*/);
 
 class TComboBoxStrings : public TWindowListStrings {
     FW_CLASS(TComboBoxStrings)
@@ -75,6 +76,9 @@ class TComboBox : public TWinControl {
     TNotifyEvent OnDropDown;
     TNotifyEvent OnCloseUp;
     TDrawItemEvent OnDrawItem;
+    // Asked for each list item's height when Style is csOwnerDrawVariable;
+    // Height starts at ItemHeight.
+    TMeasureItemEvent OnMeasureItem;
 
 protected:
     void CreateParams(TCreateParams& params) override;

@@ -40,6 +40,7 @@ const TClassInfo& TListBox::StaticClassInfo() {
                                        .Prop("Items", &L::Items, &L::SetItems)
                                        .Prop("ItemIndex", &L::ItemIndex, &L::SetItemIndex).Default(-1)
                                        .Prop("OnDrawItem", &L::OnDrawItem, &L::OnDrawItem)
+                                       .Prop("OnMeasureItem", &L::OnMeasureItem, &L::OnMeasureItem)
                                        .Build();
     return info;
 }
@@ -249,6 +250,14 @@ void TListBox::WndProc(TMessage& m) {
         WmDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam));
         m.Result = TRUE;
         return;
+    case CN_MEASUREITEM: {
+        auto& mi = *reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+        int32_t height = FItemHeight;
+        if (FStyle == lbOwnerDrawVariable) OnMeasureItem(this, static_cast<int32_t>(mi.itemID), height);
+        mi.itemHeight = static_cast<UINT>(std::clamp(height, 1, 255));
+        m.Result = TRUE;
+        return;
+    }
     case CN_CTLCOLORLISTBOX:
         m.Result = FBrush.Answer(*this, reinterpret_cast<HDC>(m.WParam));
         return;

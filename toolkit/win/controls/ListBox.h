@@ -68,6 +68,9 @@ class TListBox : public TWinControl {
     // Valid inside OnDrawItem: drawing on the item's DC.
     TCanvas* Canvas() const { return FCanvas.get(); }
     TDrawItemEvent OnDrawItem;
+    // Asked for each item's height when Style is lbOwnerDrawVariable; Height
+    // starts at ItemHeight.
+    TMeasureItemEvent OnMeasureItem;
 
 protected:
     void CreateParams(TCreateParams& params) override;

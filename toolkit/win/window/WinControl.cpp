@@ -156,9 +156,17 @@ void TWinControl::CreateWnd() {
         p.WinClassName = L"Fw." + p.SystemClass;
     FDefWndProc = RegisterToolkitClass(p);
     if ((p.Style & WS_CHILD) && !p.WndParent) throw EInvalidOperation(Format("Control '%s' has no parent window", {Name()}));
+    // A child window gets an identifier of its own: the item-measuring
+    // message names its control by identifier only.
+    static UINT nextId = 0;
+    HMENU id = nullptr;
+    if (p.Style & WS_CHILD) {
+        nextId = nextId % 0xFFFE + 1;
+        id = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nextId));
+    }
     gCreating = this;
     HWND h = CreateWindowExW(p.ExStyle, p.WinClassName.c_str(), p.Caption.c_str(), p.Style, p.X, p.Y, p.Width,
-                             p.Height, p.WndParent, nullptr, GetModuleHandleW(nullptr), nullptr);
+                             p.Height, p.WndParent, id, GetModuleHandleW(nullptr), nullptr);
     gCreating = nullptr;
     if (!h) {
         FHandle = nullptr;
@@ -529,6 +537,12 @@ bool TWinControl::ReflectNotification(TMessage& m) {
     case WM_CTLCOLORBTN: child = reinterpret_cast<HWND>(m.LParam); break;
     case WM_NOTIFY: child = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom; break;
     case WM_DRAWITEM: child = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->hwndItem; break;
+    case WM_MEASUREITEM: {
+        auto* mi = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+        if (mi->CtlType == ODT_MENU || !FHandle) return false;
+        child = GetDlgItem(FHandle, static_cast<int>(mi->CtlID));
+        break;
+    }
     default: return false;
     }
     TWinControl* c = FindControl(child);
@@ -640,6 +654,7 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_DRAWITEM:
+    case WM_MEASUREITEM:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX:
