@@ -46,8 +46,8 @@ TEST(DesignableClasses, EachPublishesThePlacementAndStateEveryControlHas) {
     const char* windowed[] = {"TabOrder", "TabStop", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp"};
     for (const TClassInfo* c : DesignableClasses()) {
         for (const char* name : common) EXPECT_NE(c->FindProp(name), nullptr) << c->ClassName << "." << name;
-        if (c->InheritsFrom(TWinControl::StaticClassInfo()))
-            for (const char* name : windowed) EXPECT_NE(c->FindProp(name), nullptr) << c->ClassName << "." << name;
+        if (!c->InheritsFrom(TWinControl::StaticClassInfo())) continue;
+        for (const char* name : windowed) EXPECT_NE(c->FindProp(name), nullptr) << c->ClassName << "." << name;
     }
 }
 

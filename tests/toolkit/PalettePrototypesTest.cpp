@@ -108,7 +108,8 @@ TEST_F(PrototypesTest, ThePrototypesKeepTheirValuesThroughTheStream) {
     int next = 0;
     for (int i = 0; i < deposit->ControlCount(); ++i) {
         auto* w = dynamic_cast<TWinControl*>(deposit->Controls(i));
-        if (w) EXPECT_EQ(w->TabOrder(), next++) << w->Name();
+        if (!w) continue;
+        EXPECT_EQ(w->TabOrder(), next++) << w->Name();
     }
     EXPECT_EQ(next, 24);
 
