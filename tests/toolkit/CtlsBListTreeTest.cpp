@@ -203,3 +203,27 @@ TEST_F(TreeViewTest, IndentIsTheWindowsUntilSetAndPropertiesRoundTrip) {
     EXPECT_FALSE(second->ShowLines());
     EXPECT_EQ(second->SortType(), stBoth);
 }
+
+TEST_F(ListViewTest, ClicksOnListAndTreeViewsAreReportedOnce) {
+    auto* lv = Make<TListView>("ListView1");
+    lv->SetViewStyle(vsReport);
+    lv->Columns()->Add()->SetCaption("Name");
+    lv->Items().Add("alpha");
+    auto* tv = Make<TTreeView>("TreeView1");
+    tv->SetLeft(200);
+    tv->Items().AddChild(nullptr, "root");
+    for (TWinControl* c : std::initializer_list<TWinControl*>{lv, tv}) {
+        int clicks = 0, doubles = 0;
+        c->OnClick.Bind([&](TObject*) { ++clicks; });
+        c->OnDblClick.Bind([&](TObject*) { ++doubles; });
+        LPARAM at = PointToLParam(20, c == lv ? 30 : 8);
+        PostMessageW(c->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageW(c->Handle(), WM_LBUTTONUP, 0, at);
+        for (int i = 0; i < 5; ++i) Pump();
+        EXPECT_EQ(clicks, 1) << c->Name();
+        PostMessageW(c->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        PostMessageW(c->Handle(), WM_LBUTTONUP, 0, at);
+        for (int i = 0; i < 5; ++i) Pump();
+        EXPECT_EQ(doubles, 1) << c->Name();
+    }
+}

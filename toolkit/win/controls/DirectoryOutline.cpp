@@ -579,15 +579,8 @@ void TDirectoryOutline::WndProc(TMessage& m) {
             SelectionChanged(reinterpret_cast<NMTREEVIEWW*>(m.LParam)->itemNew.hItem);
             return;
         case NM_CUSTOMDRAW: m.Result = CustomDraw(reinterpret_cast<NMTVCUSTOMDRAW*>(m.LParam)); return;
-        case NM_CLICK: Click(); return;
-        case NM_DBLCLK: DblClick(); return;
         default: break;
         }
-    }
-    if (m.Msg == WM_LBUTTONUP || m.Msg == WM_LBUTTONDBLCLK) {
-        // Clicks come from the window's notifications.
-        DefaultHandler(m);
-        return;
     }
     TWinControl::WndProc(m);
 }

@@ -72,6 +72,7 @@ class TDirectoryOutline : public TWinControl {
     TNotifyEvent OnChange;
 
 protected:
+    bool ClicksByNotification() const override { return true; }
     void CreateParams(TCreateParams& params) override;
     void InitializeWnd() override;
     void DestroyWnd() override;

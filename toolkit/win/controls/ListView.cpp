@@ -275,15 +275,8 @@ void TListView::WndProc(TMessage& m) {
             if ((reinterpret_cast<NMLISTVIEW*>(m.LParam)->uChanged & LVIF_STATE) && !HasState(csDestroying))
                 OnChange(this);
             return;
-        case NM_CLICK: Click(); return;
         default: break;
         }
-    }
-    if (m.Msg == WM_LBUTTONUP) {
-        // Clicks come from the window's notification: its own pointer
-        // tracking may swallow the button's release.
-        DefaultHandler(m);
-        return;
     }
     TWinControl::WndProc(m);
 }

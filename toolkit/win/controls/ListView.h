@@ -116,6 +116,7 @@ class TListView : public TWinControl {
     TNotifyEvent OnChange;
 
 protected:
+    bool ClicksByNotification() const override { return true; }
     void CreateParams(TCreateParams& params) override;
     void InitializeWnd() override;
     void SaveWndState() override;

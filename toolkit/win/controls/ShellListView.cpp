@@ -512,7 +512,6 @@ void TShellListView::WndProc(TMessage& m) {
     if (m.Msg == CN_NOTIFY && !HasState(csDestroying)) {
         auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);
         switch (hdr->code) {
-        case NM_CLICK: Click(); return;
         case NM_DBLCLK: {
             DblClick();
             int index = reinterpret_cast<NMITEMACTIVATE*>(m.LParam)->iItem;
@@ -543,11 +542,6 @@ void TShellListView::WndProc(TMessage& m) {
     }
     if (m.Msg == WM_TIMER && m.WParam == kRefreshTimer) {
         CheckForChanges();
-        return;
-    }
-    if (m.Msg == WM_LBUTTONUP || m.Msg == WM_LBUTTONDBLCLK) {
-        // Clicks come from the window's notifications.
-        DefaultHandler(m);
         return;
     }
     TWinControl::WndProc(m);

@@ -91,6 +91,7 @@ class TShellListView : public TWinControl {
     TNotifyEvent OnChange;
 
 protected:
+    bool ClicksByNotification() const override { return true; }
     void CreateParams(TCreateParams& params) override;
     void InitializeWnd() override;
     void SaveWndState() override;

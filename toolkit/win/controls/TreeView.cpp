@@ -164,14 +164,8 @@ void TTreeView::WndProc(TMessage& m) {
         case TVN_SELCHANGEDW:
             if (!HasState(csDestroying)) OnChange(this);
             return;
-        case NM_CLICK: Click(); return;
         default: break;
         }
-    }
-    if (m.Msg == WM_LBUTTONUP) {
-        // Clicks come from the window's notification.
-        DefaultHandler(m);
-        return;
     }
     TWinControl::WndProc(m);
 }

@@ -85,6 +85,7 @@ class TTreeView : public TWinControl {
     TNotifyEvent OnChange;
 
 protected:
+    bool ClicksByNotification() const override { return true; }
     void CreateParams(TCreateParams& params) override;
     void InitializeWnd() override;
 

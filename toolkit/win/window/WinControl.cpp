@@ -627,6 +627,23 @@ void TWinControl::KeyPress(int32_t& key) { OnKeyPress(this, key); }
 void TWinControl::KeyUp(int32_t& key, TShiftState shift) { OnKeyUp(this, key, shift); }
 
 void TWinControl::WndProc(TMessage& m) {
+    if (ClicksByNotification()) {
+        if (m.Msg == CN_NOTIFY) {
+            UINT code = reinterpret_cast<NMHDR*>(m.LParam)->code;
+            if (code == static_cast<UINT>(NM_CLICK)) {
+                Click();
+                return;
+            }
+            if (code == static_cast<UINT>(NM_DBLCLK)) {
+                DblClick();
+                return;
+            }
+        }
+        if (m.Msg == WM_LBUTTONUP || m.Msg == WM_LBUTTONDBLCLK) {
+            DefaultHandler(m);
+            return;
+        }
+    }
     switch (m.Msg) {
     case WM_PAINT: WmPaint(m); return;
     case WM_PRINTCLIENT:

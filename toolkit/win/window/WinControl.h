@@ -122,6 +122,10 @@ protected:
     // A child was placed, moved, sized, shown or hidden, or left (containers
     // that scroll their content recompute its extent).
     virtual void ChildBoundsChanged(TControl* child) {}
+    // System list and tree views track the pointer themselves and may swallow
+    // a button's release: such controls answer true, and their clicks and
+    // double-clicks come from the window's notifications instead.
+    virtual bool ClicksByNotification() const { return false; }
     void UpdateBoundsRect(const RECT& r) override;
 
     // Notifications (WM_COMMAND, WM_NOTIFY, colours) are reflected to the
