@@ -2,6 +2,7 @@
 
 #include "toolkit/core/Collection.h"
 #include "toolkit/core/Exception.h"
+#include "toolkit/core/ScopeGuard.h"
 #include "toolkit/core/Text.h"
 
 #include <algorithm>
@@ -188,16 +189,9 @@ TComponent* TReader::ReadComponent() {
 
 void TReader::ReadComponentBody(TComponent* component, bool isRoot) {
     ReadProperties(component, component);
-    TComponent* savedParent = FParent;
-    FParent = component;
-    try {
-        while (!FValues.EndOfList()) ReadComponent();
-        FValues.ReadListEnd();
-    } catch (...) {
-        FParent = savedParent;
-        throw;
-    }
-    FParent = savedParent;
+    TScopedValue<TComponent*> parent(FParent, component);
+    while (!FValues.EndOfList()) ReadComponent();
+    FValues.ReadListEnd();
 }
 
 void TReader::ReadProperties(TPersistent* instance, TComponent* owningComponent) {
@@ -348,37 +342,25 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& prop, TCompo
 void TReader::ReadCollection(TCollection* collection, TComponent* owningComponent) {
     TNestingGuard guard(FValues);
     collection->BeginUpdate();
-    try {
-        collection->Clear();
-        while (!FValues.EndOfList()) {
-            if (IsIntegerCode(FValues.NextValue())) FValues.ReadInteger(); // the item's order
-            FValues.ReadListBegin();
-            TCollectionItem* item = collection->Add();
-            ReadProperties(item, owningComponent);
-        }
-        FValues.ReadListEnd();
-    } catch (...) {
-        collection->EndUpdate();
-        throw;
+    TScopeExit end([collection] { collection->EndUpdate(); });
+    collection->Clear();
+    while (!FValues.EndOfList()) {
+        if (IsIntegerCode(FValues.NextValue())) FValues.ReadInteger(); // the item's order
+        FValues.ReadListBegin();
+        TCollectionItem* item = collection->Add();
+        ReadProperties(item, owningComponent);
     }
-    collection->EndUpdate();
+    FValues.ReadListEnd();
 }
 
 void TReader::ReadDefinedProperty(TPersistent* instance, const std::string& name, const std::string& fullName) {
-    std::string savedWanted = FDefinedWanted;
-    bool savedFound = FDefinedFound;
-    FDefinedWanted = name;
-    FDefinedFound = false;
-    try {
+    bool found = false;
+    {
+        TScopedValue<std::string> wanted(FDefinedWanted, name);
+        TScopedValue<bool> seen(FDefinedFound, false);
         instance->DefineProperties(*this);
-    } catch (...) {
-        FDefinedWanted = savedWanted;
-        FDefinedFound = savedFound;
-        throw;
+        found = FDefinedFound;
     }
-    bool found = FDefinedFound;
-    FDefinedWanted = savedWanted;
-    FDefinedFound = savedFound;
     if (!found) throw EPropertyError(Format("Property %s does not exist", {fullName}));
 }
 

@@ -2,6 +2,7 @@
 
 #include "toolkit/core/Collection.h"
 #include "toolkit/core/Exception.h"
+#include "toolkit/core/ScopeGuard.h"
 #include "toolkit/core/Text.h"
 
 namespace fw {
@@ -15,22 +16,17 @@ void TWriter::WritePropName(const std::string& name) { FValues.WriteShortString(
 void TWriter::WriteComponent(TComponent* component) {
     bool wasWriting = component->HasState(csWriting);
     component->SetState(csWriting, true);
-    try {
-        FValues.WriteShortString(Utf8ToAnsi(component->ClassName()));
-        FValues.WriteShortString(Utf8ToAnsi(component->Name()));
-        WriteProperties(component);
-        FValues.WriteListEnd();
-        component->GetChildren(
-            [this](TComponent* child) {
-                if (child->Owner() == FRoot) WriteComponent(child);
-            },
-            FRoot);
-        FValues.WriteListEnd();
-    } catch (...) {
-        component->SetState(csWriting, wasWriting);
-        throw;
-    }
-    component->SetState(csWriting, wasWriting);
+    TScopeExit restore([component, wasWriting] { component->SetState(csWriting, wasWriting); });
+    FValues.WriteShortString(Utf8ToAnsi(component->ClassName()));
+    FValues.WriteShortString(Utf8ToAnsi(component->Name()));
+    WriteProperties(component);
+    FValues.WriteListEnd();
+    component->GetChildren(
+        [this](TComponent* child) {
+            if (child->Owner() == FRoot) WriteComponent(child);
+        },
+        FRoot);
+    FValues.WriteListEnd();
 }
 
 void TWriter::WriteRootComponent(TComponent* root) {
@@ -155,15 +151,8 @@ void TWriter::WriteProperty(TPersistent* instance, const TPropInfo& prop) {
             return;
         }
         if (auto* persistent = dynamic_cast<TPersistent*>(obj)) {
-            std::string savedPath = FPropPath;
-            FPropPath += prop.Name + ".";
-            try {
-                WriteProperties(persistent);
-            } catch (...) {
-                FPropPath = savedPath;
-                throw;
-            }
-            FPropPath = savedPath;
+            TScopedValue<std::string> path(FPropPath, FPropPath + prop.Name + ".");
+            WriteProperties(persistent);
         }
         return;
     }

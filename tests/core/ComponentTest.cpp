@@ -141,3 +141,22 @@ TEST(Component, InsertingIntoAnotherOwnerMovesIt) {
     EXPECT_EQ(MessageOf([&] { b.InsertComponent(clash); }), "A component named C already exists");
     EXPECT_EQ(clash->Owner(), &a) << "a refused insertion leaves the component with its owner";
 }
+
+TEST(Component, WatchesTellWhetherTheComponentSurvived) {
+    auto* owner = new TTestForm(nullptr);
+    auto* child = new TComponent(owner);
+    TComponentWatch outer(child);
+    {
+        TComponentWatch inner(child);
+        TComponentWatch other(owner);
+        EXPECT_TRUE(inner && outer && other);
+    }
+    // The inner watches are gone; freeing the owner frees the child and marks
+    // only the watches still standing.
+    TComponentWatch none(nullptr);
+    EXPECT_FALSE(none);
+    TComponentWatch late(child);
+    delete owner;
+    EXPECT_FALSE(outer);
+    EXPECT_FALSE(late);
+}

@@ -111,25 +111,41 @@ TEST_F(ActionLoopFixture, AShortCutRunsTheFirstEnabledActionOnceAndUsesTheKey) {
     EXPECT_EQ(keysSeen, std::vector<int32_t>{VK_F10});
 }
 
-TEST_F(ActionLoopFixture, TheMainFormAndTheMainMenuAnswerToo) {
-    TForm main(nullptr); // never shown, so never active: reached as the main form only
-    int mainRuns = 0, clicks = 0;
+TEST_F(ActionLoopFixture, ActionsRunOnlyWhileTheirFormIsActiveMenusOnTheMainFormToo) {
+    TForm main(nullptr); // never shown, so never active
+    int mainRuns = 0, clicks = 0, formRuns = 0;
     NewAction(&main, new TActionList(&main), ShortCut('S', TShiftState{ssCtrl}), &mainRuns);
-    auto* bar = new TMainMenu(form);
-    auto* file = fwtest::NewItem(form, bar->Items(), "File");
-    auto* print = fwtest::NewItem(form, file, "Print");
+    NewAction(form, list, shiftF10, &formRuns);
+    auto* bar = new TMainMenu(&main);
+    auto* file = fwtest::NewItem(&main, bar->Items(), "File");
+    auto* print = fwtest::NewItem(&main, file, "Print");
     print->SetShortCut(TextToShortCut("Ctrl+P"));
     print->OnClick.Bind([&](TObject*) { ++clicks; });
-    form->SetMenu(bar);
-    fwtest::THeldKeys ctrl{VK_CONTROL};
-    Press('S');
+    main.SetMenu(bar);
     Application().SetMainForm(&main);
-    Press('S');
+    {
+        fwtest::THeldKeys ctrl{VK_CONTROL};
+        Press('S');
+        EXPECT_EQ(mainRuns, 0) << "the main form is not the active window";
+        Press('P');
+        file->SetEnabled(false); // out of reach with its parent
+        Press('P');
+        EXPECT_EQ(clicks, 1) << "the main form's menu answers";
+    }
+    // Another window is active: the form's own action list is silent too.
+    TForm other(nullptr);
+    other.Show();
+    SetActiveWindow(other.Handle());
+    Application().ProcessMessages();
+    {
+        fwtest::THeldKeys shift{VK_SHIFT};
+        Press(VK_F10);
+        EXPECT_EQ(formRuns, 0);
+        SetActiveWindow(form->Handle());
+        Application().ProcessMessages();
+        Press(VK_F10);
+        EXPECT_EQ(formRuns, 1);
+    }
     Application().SetMainForm(nullptr);
-    EXPECT_EQ(mainRuns, 1);
-    Press('P');
-    file->SetEnabled(false); // out of reach with its parent
-    Press('P');
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(keysSeen, (std::vector<int32_t>{'S', 'P'}));
+    EXPECT_EQ(keysSeen, (std::vector<int32_t>{'S', 'P', VK_F10}));
 }

@@ -50,4 +50,16 @@ TEST(DialogKeys, EnterAndEscapePressTheDefaultAndCancelButtons) {
     ok->SetEnabled(false);
     PostKey(edit->Handle(), VK_RETURN);
     EXPECT_EQ(okClicks, 1);
+    // A form being designed only shows its buttons: Enter is the designer's.
+    ok->SetEnabled(true);
+    panel->SetDesigning(true);
+    PostKey(edit->Handle(), VK_RETURN);
+    EXPECT_EQ(okClicks, 1) << "the default button is being designed";
+    panel->SetDesigning(false);
+    edit->SetDesigning(true);
+    PostKey(edit->Handle(), VK_ESCAPE);
+    EXPECT_EQ(cancelClicks, 1) << "the key goes to a control being designed";
+    edit->SetDesigning(false);
+    PostKey(edit->Handle(), VK_ESCAPE);
+    EXPECT_EQ(cancelClicks, 2);
 }

@@ -236,17 +236,23 @@ TEST_F(SpeedButtonTest, AClickPutsTheOthersOfItsGroupUp) {
     PressAt(form->Handle(), 40, 10); // b, through its parent's window
     EXPECT_EQ(clicked, std::vector<TObject*>{g.b});
     EXPECT_TRUE(g.b->Down());
-    g.a->Click();
+    PressAt(form->Handle(), 10, 10); // a
     EXPECT_TRUE(g.a->Down());
     EXPECT_FALSE(g.b->Down());
     EXPECT_FALSE(g.c->Down());
     EXPECT_TRUE(g.other->Down()) << "another group";
     EXPECT_TRUE(g.elsewhere->Down()) << "another parent";
     // Without AllowAllUp a click on the down button keeps it down.
-    g.a->Click();
+    PressAt(form->Handle(), 10, 10);
     EXPECT_TRUE(g.a->Down());
     g.a->SetDown(false);
     EXPECT_TRUE(g.a->Down()) << "nor can the program put it up";
+    // A press that leaves the button before the release is no click.
+    SendMessageW(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(70, 10));
+    SendMessageW(form->Handle(), WM_MOUSEMOVE, MK_LBUTTON, PointToLParam(70, 200));
+    SendMessageW(form->Handle(), WM_LBUTTONUP, 0, PointToLParam(70, 200));
+    EXPECT_FALSE(g.c->Down());
+    EXPECT_EQ(clicked.size(), 3u);
 }
 
 TEST_F(SpeedButtonTest, AllowAllUpLetsTheDownButtonGoUp) {
@@ -254,13 +260,31 @@ TEST_F(SpeedButtonTest, AllowAllUpLetsTheDownButtonGoUp) {
     auto* b = Make<TSpeedButton>("B");
     a->SetGroupIndex(3);
     b->SetGroupIndex(3);
+    b->SetLeft(100);
     a->SetAllowAllUp(true);
     EXPECT_TRUE(b->AllowAllUp()) << "the group shares it";
-    a->Click();
+    PressAt(form->Handle(), 5, 5);
     EXPECT_TRUE(a->Down());
-    a->Click();
+    PressAt(form->Handle(), 5, 5);
     EXPECT_FALSE(a->Down());
     EXPECT_FALSE(b->Down());
+}
+
+TEST_F(SpeedButtonTest, ClickFromCodeLeavesDownAlone) {
+    // Code that puts a button down and then runs its click (a tool palette, a
+    // switch) must not see the click toggle it again.
+    auto* a = Make<TSpeedButton>("A");
+    a->SetGroupIndex(3);
+    a->SetAllowAllUp(true);
+    int clicks = 0;
+    a->OnClick.Bind([&](TObject*) { ++clicks; });
+    a->SetDown(true);
+    a->Click();
+    EXPECT_TRUE(a->Down());
+    a->SetDown(false);
+    a->Click();
+    EXPECT_FALSE(a->Down());
+    EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(SpeedButtonTest, DownFromCodeReleasesTheOthers) {

@@ -170,3 +170,30 @@ TEST_F(ContainerTest, AScrollBoxBorderRoundTripsAndKeepsChildren) {
     EXPECT_EQ(copy->BorderStyle(), bsNone);
     EXPECT_EQ(copy->ControlCount(), 1);
 }
+
+namespace {
+
+// A panel that records the notices of children coming and going.
+class TListeningPanel : public TPanel {
+public:
+    using TPanel::TPanel;
+    std::vector<std::string> Heard;
+
+protected:
+    void ControlListChanged(TControl* control, bool inserted) override {
+        TPanel::ControlListChanged(control, inserted);
+        Heard.push_back((inserted ? "+" : "-") + control->Name() + ":" + std::to_string(ControlCount()));
+    }
+};
+
+} // namespace
+
+TEST_F(ContainerTest, AContainerHearsOfChildrenInsertedAndRemoved) {
+    auto* panel = Make<TListeningPanel>("Panel1");
+    auto* label = Make<TLabel>("Label1", panel);
+    auto* edit = Make<TEdit>("Edit1", panel);
+    label->SetParent(form);
+    delete edit;
+    // Each notice comes after the change: the count already tells.
+    EXPECT_EQ(panel->Heard, (std::vector<std::string>{"+Label1:1", "+Edit1:2", "-Label1:1", "-Edit1:0"}));
+}

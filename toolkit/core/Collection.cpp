@@ -2,6 +2,7 @@
 
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/core/List.h"
+#include "toolkit/core/ScopeGuard.h"
 
 #include <algorithm>
 
@@ -102,14 +103,9 @@ void TCollection::Assign(TPersistent* source) {
         return;
     }
     BeginUpdate();
-    try {
-        Clear();
-        for (TCollectionItem* item : src->FItems) Add()->Assign(item);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TScopeExit end([this] { EndUpdate(); });
+    Clear();
+    for (TCollectionItem* item : src->FItems) Add()->Assign(item);
 }
 
 void TCollection::InsertItem(TCollectionItem* item) {

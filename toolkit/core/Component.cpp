@@ -29,8 +29,26 @@ TComponent::TComponent(TComponent* owner) {
     if (owner) owner->InsertComponent(this);
 }
 
+TComponentWatch::TComponentWatch(TComponent* component) : FComponent(component) {
+    if (!component) return;
+    FNext = component->FWatches;
+    component->FWatches = this;
+}
+
+TComponentWatch::~TComponentWatch() {
+    if (!FComponent) return;
+    // Watches nest with the calls that made them: this one is usually first.
+    for (TComponentWatch** link = &FComponent->FWatches; *link; link = &(*link)->FNext)
+        if (*link == this) {
+            *link = FNext;
+            break;
+        }
+}
+
 TComponent::~TComponent() {
     Destroying();
+    for (TComponentWatch* w = FWatches; w; w = w->FNext) w->FComponent = nullptr;
+    FWatches = nullptr;
     // Everyone linked by free notification forgets this component.
     while (!FFreeNotifies.empty()) {
         TComponent* other = FFreeNotifies.back();

@@ -28,6 +28,27 @@ enum class TOperation { opInsert, opRemove };
 
 using TGetChildProc = std::function<void(class TComponent*)>;
 
+class TComponent;
+
+// Tells code that fires an event whether the component survived it: a click
+// handler may free the very control that is handling the click. Watches live
+// on the stack; the component's destructor marks every watch of it.
+class TComponentWatch {
+public:
+    explicit TComponentWatch(TComponent* component);
+    ~TComponentWatch();
+    TComponentWatch(const TComponentWatch&) = delete;
+    TComponentWatch& operator=(const TComponentWatch&) = delete;
+
+    bool Alive() const { return FComponent != nullptr; }
+    explicit operator bool() const { return Alive(); }
+
+private:
+    friend class TComponent;
+    TComponent* FComponent;
+    TComponentWatch* FNext = nullptr;
+};
+
 class TComponent : public TPersistent {
     FW_CLASS(TComponent)
 
@@ -105,6 +126,8 @@ private:
     std::vector<TComponent*> FFreeNotifies;
     TComponentState FState = 0;
     bool FSubComponent = false;
+    friend class TComponentWatch;
+    TComponentWatch* FWatches = nullptr; // innermost first
 };
 
 // True for a name that may be used as a component name (a letter or '_', then

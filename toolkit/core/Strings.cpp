@@ -1,6 +1,7 @@
 #include "toolkit/core/Strings.h"
 
 #include "toolkit/core/ClassBuilder.h"
+#include "toolkit/core/ScopeGuard.h"
 
 namespace fw {
 
@@ -21,14 +22,9 @@ void TStrings::Error(const std::string& pattern, int index) const {
 void TStrings::Put(int index, const std::string& s) {
     TObject* obj = GetObject(index);
     BeginUpdate();
-    try {
-        Delete(index);
-        InsertObject(index, s, obj);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TScopeExit end([this] { EndUpdate(); });
+    Delete(index);
+    InsertObject(index, s, obj);
 }
 
 int TStrings::Add(const std::string& s) {
@@ -118,14 +114,9 @@ void TStrings::Assign(TPersistent* source) {
     if (auto* src = dynamic_cast<TStrings*>(source)) {
         if (src == this) return;
         BeginUpdate();
-        try {
-            Clear();
-            AddStrings(*src);
-        } catch (...) {
-            EndUpdate();
-            throw;
-        }
-        EndUpdate();
+        TScopeExit end([this] { EndUpdate(); });
+        Clear();
+        AddStrings(*src);
         return;
     }
     TPersistent::Assign(source);
@@ -136,15 +127,12 @@ void TStrings::DefineProperties(TFiler& filer) {
         "Strings",
         [this](TAbstractReader& r) {
             r.ReadListBegin();
-            BeginUpdate();
-            try {
+            {
+                BeginUpdate();
+                TScopeExit end([this] { EndUpdate(); });
                 Clear();
                 while (!r.EndOfList()) Add(r.ReadString());
-            } catch (...) {
-                EndUpdate();
-                throw;
             }
-            EndUpdate();
             r.ReadListEnd();
         },
         [this](TAbstractWriter& w) {

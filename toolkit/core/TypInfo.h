@@ -148,7 +148,11 @@ template <class... Args> struct TEvent : TMethod {
         return *this;
     }
     void operator()(Args... args) const {
-        if (Code) Code->template Invoke<Args...>(Data, std::forward<Args>(args)...);
+        if (!Code) return;
+        // A bound handler may free the event's owner (a click handler that
+        // deletes its button): the handler itself stays alive until it returns.
+        auto keep = FOwned;
+        Code->template Invoke<Args...>(Data, std::forward<Args>(args)...);
     }
     void Bind(std::function<void(Args...)> fn) {
         auto entry = std::make_shared<TMethodEntry>();

@@ -1,6 +1,7 @@
 #include "toolkit/win/controls/DirectoryOutline.h"
 
 #include "toolkit/core/ClassBuilder.h"
+#include "toolkit/core/ScopeGuard.h"
 #include "toolkit/win/controls/FolderListing.h"
 #include "toolkit/win/graphics/Canvas.h"
 #include "toolkit/win/graphics/Colors.h"
@@ -285,14 +286,10 @@ void TDirectoryOutline::InitializeWnd() {
 void TDirectoryOutline::DestroyWnd() {
     // The window's items go with it; the selection moving among them is no
     // choice of the user's.
-    FBuilding = true;
-    try {
+    {
+        TScopedValue<bool> building(FBuilding, true);
         TWinControl::DestroyWnd();
-    } catch (...) {
-        FBuilding = false;
-        throw;
     }
-    FBuilding = false;
     FNodes.clear();
 }
 
@@ -423,8 +420,9 @@ void TDirectoryOutline::FillNode(TNode* node) {
 
 void TDirectoryOutline::BuildTree() {
     HWND h = Handle();
-    FBuilding = true;
-    try {
+    {
+        TScopedValue<bool> building(FBuilding, true);
+        TScopeExit redraw([h] { SendMessageW(h, WM_SETREDRAW, TRUE, 0); });
         SendMessageW(h, WM_SETREDRAW, FALSE, 0);
         SendMessageW(h, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
         FNodes.clear();
@@ -451,13 +449,7 @@ void TDirectoryOutline::BuildTree() {
             SendMessageW(h, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node->Item));
             SendMessageW(h, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node->Item));
         }
-    } catch (...) {
-        FBuilding = false;
-        SendMessageW(h, WM_SETREDRAW, TRUE, 0);
-        throw;
     }
-    FBuilding = false;
-    SendMessageW(h, WM_SETREDRAW, TRUE, 0);
     // Scrolled to once the window draws again: it keeps no scrolling before.
     // The subfolders of Directory come into view as far as they fit under it.
     if (auto selected = reinterpret_cast<HTREEITEM>(SendMessageW(h, TVM_GETNEXTITEM, TVGN_CARET, 0))) {

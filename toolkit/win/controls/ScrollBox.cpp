@@ -1,6 +1,7 @@
 #include "toolkit/win/controls/ScrollBox.h"
 
 #include "toolkit/core/ClassBuilder.h"
+#include "toolkit/core/ScopeGuard.h"
 
 #include <algorithm>
 
@@ -40,8 +41,10 @@ SIZE TScrollBox::ContentSize() const {
     SIZE s{0, 0};
     for (int i = 0; i < ControlCount(); ++i) {
         TControl* c = Controls(i);
-        // Aligned children follow the client area; they never make it scroll.
+        // Aligned children follow the client area; they never make it scroll,
+        // and neither does what a designer draws over the design.
         if (!(c->Visible() || c->Designing()) || c->Align() != alNone) continue;
+        if (c->ControlStyle() & csNotDesigned) continue;
         s.cx = std::max<LONG>(s.cx, c->Left() + c->Width() + FPos.x);
         s.cy = std::max<LONG>(s.cy, c->Top() + c->Height() + FPos.y);
     }
@@ -50,53 +53,42 @@ SIZE TScrollBox::ContentSize() const {
 
 void TScrollBox::UpdateScrollBars() {
     if (!HandleAllocated() || FUpdating) return;
-    FUpdating = true;
-    try {
-        // Showing one bar narrows the client area, which may call for the
-        // other; a few rounds settle it.
-        for (int round = 0; round < 3; ++round) {
-            RECT client;
-            GetClientRect(Handle(), &client);
-            SIZE content = ContentSize();
-            POINT want{std::clamp<LONG>(FPos.x, 0, std::max<LONG>(0, content.cx - client.right)),
-                       std::clamp<LONG>(FPos.y, 0, std::max<LONG>(0, content.cy - client.bottom))};
-            if (want.x != FPos.x || want.y != FPos.y) MoveContent(want.x - FPos.x, want.y - FPos.y);
-            SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
-            si.nMax = content.cx > client.right ? content.cx - 1 : 0;
-            si.nPage = content.cx > client.right ? static_cast<UINT>(client.right) : 0;
-            si.nPos = FPos.x;
-            SetScrollInfo(Handle(), SB_HORZ, &si, TRUE);
-            si.nMax = content.cy > client.bottom ? content.cy - 1 : 0;
-            si.nPage = content.cy > client.bottom ? static_cast<UINT>(client.bottom) : 0;
-            si.nPos = FPos.y;
-            SetScrollInfo(Handle(), SB_VERT, &si, TRUE);
-            RECT after;
-            GetClientRect(Handle(), &after);
-            if (after.right == client.right && after.bottom == client.bottom) break;
-        }
-    } catch (...) {
-        FUpdating = false;
-        throw;
+    TScopedValue<bool> updating(FUpdating, true);
+    // Showing one bar narrows the client area, which may call for the
+    // other; a few rounds settle it.
+    for (int round = 0; round < 3; ++round) {
+        RECT client;
+        GetClientRect(Handle(), &client);
+        SIZE content = ContentSize();
+        POINT want{std::clamp<LONG>(FPos.x, 0, std::max<LONG>(0, content.cx - client.right)),
+                   std::clamp<LONG>(FPos.y, 0, std::max<LONG>(0, content.cy - client.bottom))};
+        if (want.x != FPos.x || want.y != FPos.y) MoveContent(want.x - FPos.x, want.y - FPos.y);
+        SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
+        si.nMax = content.cx > client.right ? content.cx - 1 : 0;
+        si.nPage = content.cx > client.right ? static_cast<UINT>(client.right) : 0;
+        si.nPos = FPos.x;
+        SetScrollInfo(Handle(), SB_HORZ, &si, TRUE);
+        si.nMax = content.cy > client.bottom ? content.cy - 1 : 0;
+        si.nPage = content.cy > client.bottom ? static_cast<UINT>(client.bottom) : 0;
+        si.nPos = FPos.y;
+        SetScrollInfo(Handle(), SB_VERT, &si, TRUE);
+        RECT after;
+        GetClientRect(Handle(), &after);
+        if (after.right == client.right && after.bottom == client.bottom) break;
     }
-    FUpdating = false;
 }
 
 void TScrollBox::MoveContent(int32_t dx, int32_t dy) {
     FPos.x += dx;
     FPos.y += dy;
-    bool wasUpdating = FUpdating;
-    FUpdating = true;
-    try {
+    {
+        TScopedValue<bool> updating(FUpdating, true);
         for (int i = 0; i < ControlCount(); ++i) {
             TControl* c = Controls(i);
             if (c->Align() != alNone) continue;
             c->SetBounds(c->Left() - dx, c->Top() - dy, c->Width(), c->Height());
         }
-    } catch (...) {
-        FUpdating = wasUpdating;
-        throw;
     }
-    FUpdating = wasUpdating;
     Invalidate();
 }
 

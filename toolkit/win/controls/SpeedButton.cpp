@@ -105,12 +105,12 @@ void TSpeedButton::SetNumGlyphs(int32_t v) {
     Invalidate();
 }
 
-void TSpeedButton::Click() {
-    if (FGroupIndex != 0) {
-        if (!FDown) SetDown(true);
-        else if (FAllowAllUp) SetDown(false);
-    }
-    TGraphicControl::Click();
+// What a user's click does to Down, before the click runs: a grouped button
+// goes down (the others of its group up), or up again when all may be up.
+void TSpeedButton::ToggleDown() {
+    if (FGroupIndex == 0) return;
+    if (!FDown) SetDown(true);
+    else if (FAllowAllUp) SetDown(false);
 }
 
 void TSpeedButton::SetPressed(bool v) {
@@ -130,8 +130,15 @@ void TSpeedButton::MouseMove(TShiftState shift, int32_t x, int32_t y) {
     TGraphicControl::MouseMove(shift, x, y);
 }
 
+// A release over the pressed button is a click: Down changes here, and the
+// click that follows finds the group settled. Click itself never toggles, so
+// code may put a button down and then run its Click.
 void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
-    if (button == mbLeft) SetPressed(false);
+    if (button == mbLeft) {
+        bool clicked = FPressed && x >= 0 && y >= 0 && x < Width() && y < Height();
+        SetPressed(false);
+        if (clicked) ToggleDown();
+    }
     TGraphicControl::MouseUp(button, shift, x, y);
 }
 

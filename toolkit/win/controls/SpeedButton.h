@@ -39,9 +39,6 @@ class TSpeedButton : public TGraphicControl {
     int32_t NumGlyphs() const { return FNumGlyphs; }
     void SetNumGlyphs(int32_t v);
 
-    // A user's click: changes Down within the group, then runs OnClick.
-    void Click() override;
-
 protected:
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
@@ -53,6 +50,7 @@ private:
     // Calls fn for every other button of this one's group.
     template <class Fn> void ForGroup(Fn fn);
     void SetPressed(bool v);
+    void ToggleDown();
 
     int32_t FGroupIndex = 0;
     bool FDown = false;

@@ -134,8 +134,12 @@ void TStringGrid::WndProc(TMessage& m) {
         m.Result = 1;
         return;
     case WM_CAPTURECHANGED:
-        FSizing = TSizingHit{};
-        FSelecting = false;
+        // Only another window taking the pointer ends a drag: taking it
+        // again for ourselves tells us too.
+        if (reinterpret_cast<HWND>(m.LParam) != Handle()) {
+            FSizing = TSizingHit{};
+            FSelecting = false;
+        }
         break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: Invalidate(); break; // the focus outline comes and goes

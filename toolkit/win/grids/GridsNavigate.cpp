@@ -1,5 +1,6 @@
 // Where the grid's cells are, which cell is current, what is selected, and
 // scrolling: by program, by keys and by the scroll bars.
+#include "toolkit/core/ScopeGuard.h"
 #include "toolkit/win/grids/Grids.h"
 
 #include <algorithm>
@@ -142,21 +143,15 @@ void TStringGrid::UpdateScrollBar(int bar, bool allowed, const TGridAxis& axis, 
 // settle it. Re-entered through WM_SIZE, which the outer round covers.
 void TStringGrid::UpdateScrollBars() {
     if (!HandleAllocated() || FUpdatingBars) return;
-    FUpdatingBars = true;
-    try {
-        for (int round = 0; round < 3; ++round) {
-            RECT before = ClientRect();
-            ClampTopLeft();
-            UpdateScrollBar(SB_VERT, FScrollBars == ssVertical || FScrollBars == ssBoth, FRows, before.bottom);
-            UpdateScrollBar(SB_HORZ, FScrollBars == ssHorizontal || FScrollBars == ssBoth, FCols, before.right);
-            RECT after = ClientRect();
-            if (EqualRect(&before, &after)) break;
-        }
-    } catch (...) {
-        FUpdatingBars = false;
-        throw;
+    TScopedValue<bool> updating(FUpdatingBars, true);
+    for (int round = 0; round < 3; ++round) {
+        RECT before = ClientRect();
+        ClampTopLeft();
+        UpdateScrollBar(SB_VERT, FScrollBars == ssVertical || FScrollBars == ssBoth, FRows, before.bottom);
+        UpdateScrollBar(SB_HORZ, FScrollBars == ssHorizontal || FScrollBars == ssBoth, FCols, before.right);
+        RECT after = ClientRect();
+        if (EqualRect(&before, &after)) break;
     }
-    FUpdatingBars = false;
 }
 
 void TStringGrid::Scroll(int bar, WORD code, int32_t thumb) {

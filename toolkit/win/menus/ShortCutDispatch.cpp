@@ -32,7 +32,10 @@ std::vector<TForm*> ShortCutForms(HWND target) {
 }
 
 bool FormShortCut(TForm* form, TShortCut shortCut) {
-    for (int i = 0; i < form->ComponentCount(); ++i)
+    // An action list's shortcuts belong to its own window: they run only while
+    // that form is the active window.
+    bool active = FormOfWindow(GetActiveWindow()) == form;
+    for (int i = 0; active && i < form->ComponentCount(); ++i)
         if (auto* list = dynamic_cast<TActionList*>(form->Components(i)))
             if (list->ExecuteShortCut(shortCut)) return true;
     if (TMainMenu* menu = form->Menu())

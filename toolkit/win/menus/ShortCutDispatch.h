@@ -2,7 +2,8 @@
 // Keyboard shortcuts of forms in the message loop: a key press runs the first
 // enabled action with its shortcut in the action lists of the form that got
 // the key, else an item of that form's main menu; then the same for the
-// active form and for the main form. A key that ran something is consumed.
+// active form and for the main form. Action lists answer only while their
+// form is the active window. A key that ran something is consumed.
 #include "toolkit/win/menus/ShortCuts.h"
 
 #include <vector>

@@ -4,6 +4,7 @@
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/core/Exception.h"
 #include "toolkit/win/window/Form.h"
+#include "toolkit/win/window/Guarded.h"
 #include "toolkit/win/window/ModalUI.h"
 
 #include <algorithm>
@@ -125,12 +126,19 @@ void TApplication::Terminate() {
 }
 
 bool TApplication::Guard(const std::function<void()>& fn) {
-    try {
+    bool finished = false;
+    Guarded([&] {
         fn();
-        return true;
+        finished = true;
+    });
+    return finished;
+}
+
+void HandleBoundaryException(std::exception_ptr e) noexcept {
+    try {
+        Application().HandleException(e);
     } catch (...) {
-        HandleException(std::current_exception());
-        return false;
+        // The handler itself failed (out of memory): nothing more to report.
     }
 }
 

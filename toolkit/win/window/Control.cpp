@@ -1,7 +1,10 @@
 #include "toolkit/win/window/Control.h"
 
 #include "toolkit/core/ClassBuilder.h"
+#include "toolkit/core/ScopeGuard.h"
 #include "toolkit/win/menus/Menus.h"
+#include "toolkit/win/window/Guarded.h"
+#include "toolkit/win/window/Hints.h"
 #include "toolkit/win/window/WinControl.h"
 
 #include <algorithm>
@@ -98,6 +101,7 @@ TControl::TControl(TComponent* owner)
 
 TControl::~TControl() {
     Destroying();
+    ForgetHint(this);
     SetParent(nullptr);
 }
 
@@ -260,14 +264,8 @@ void TControl::SetParentFont(bool v) {
 
 void TControl::ParentFontChanged() {
     if (!FParentFont || !FParent) return;
-    FFollowingParent = true;
-    try {
-        FFont->Assign(FParent->Font());
-    } catch (...) {
-        FFollowingParent = false;
-        throw;
-    }
-    FFollowingParent = false;
+    TScopedValue<bool> following(FFollowingParent, true);
+    FFont->Assign(FParent->Font());
 }
 
 void TControl::SetCursor(int32_t v) { FCursor = v; }
@@ -291,15 +289,23 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
     return m.Result;
 }
 
+LRESULT TControl::PerformGuarded(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+    return Guarded([&] { return Perform(msg, wParam, lParam); });
+}
+
 void TControl::WndProc(TMessage& m) {
-    if (m.Msg >= WM_MOUSEFIRST && m.Msg <= WM_MOUSELAST) HandleMouse(m);
-    else if (m.Msg == CM_DESIGNHITTEST) m.Result = 0;
+    if (m.Msg >= WM_MOUSEFIRST && m.Msg <= WM_MOUSELAST) {
+        if (!HandleMouse(m)) return;
+    } else if (m.Msg == CM_DESIGNHITTEST) {
+        m.Result = 0;
+    }
     DefaultHandler(m);
 }
 
-void TControl::HandleMouse(TMessage& m) {
+bool TControl::HandleMouse(TMessage& m) {
     int32_t x = LoWordSigned(m.LParam), y = HiWordSigned(m.LParam);
     TShiftState shift = KeysToShiftState(m.WParam);
+    TComponentWatch alive(this);
     switch (m.Msg) {
     case WM_LBUTTONDOWN:
         if (FControlStyle & csCaptureMouse) FControlState |= csLButtonDown;
@@ -309,6 +315,7 @@ void TControl::HandleMouse(TMessage& m) {
         if (FControlStyle & csDoubleClicks) {
             if (FControlStyle & csCaptureMouse) FControlState |= csLButtonDown;
             DblClick();
+            if (!alive) return false;
             MouseDown(mbLeft, shift + TShiftState{ssDouble}, x, y);
         } else {
             MouseDown(mbLeft, shift, x, y);
@@ -318,6 +325,7 @@ void TControl::HandleMouse(TMessage& m) {
         bool wasDown = (FControlState & csLButtonDown) != 0;
         FControlState &= ~static_cast<uint32_t>(csLButtonDown);
         MouseUp(mbLeft, shift, x, y);
+        if (!alive) return false;
         RECT r = ClientRect();
         POINT p{x, y};
         if (wasDown && (FControlStyle & csClickEvents) && PtInRect(&r, p)) Click();
@@ -330,6 +338,7 @@ void TControl::HandleMouse(TMessage& m) {
     case WM_MOUSEMOVE: MouseMove(shift, x, y); break;
     default: break;
     }
+    return alive.Alive();
 }
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {

@@ -53,6 +53,9 @@ enum TControlStyleFlag : uint32_t {
     csDoubleClicks = 1u << 4,
     csSetCaption = 1u << 5,      // its Caption follows its Name while designing
     csReplicatable = 1u << 6,
+    // Drawn by a designer over the design (grab handles): never part of it,
+    // so never saved, hooked, selected or counted in a container's content.
+    csNotDesigned = 1u << 7,
 };
 
 // ControlState bits: what is happening to a control now.
@@ -147,6 +150,10 @@ class TControl : public TComponent {
 
     // Messages sent to the object itself (not through the window system).
     LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Perform for callers in a window procedure of their own (a design
+    // agent's, a hook): whatever the handling throws ends at the
+    // application's exception handler, and the result is then 0.
+    LRESULT PerformGuarded(UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
     virtual void WndProc(TMessage& message);
     virtual void DefaultHandler(TMessage& message) {}
 
@@ -200,7 +207,9 @@ protected:
 
 private:
     friend class TWinControl;
-    void HandleMouse(TMessage& m);
+    // Fires the pointer events of a message; false when a handler freed
+    // this control.
+    bool HandleMouse(TMessage& m);
 
     TWinControl* FParent = nullptr;
     int32_t FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;

@@ -16,10 +16,11 @@ TForm* FormOfWindow(HWND h) {
 }
 
 // The first usable button of the form that is its default (or cancel) button.
+// Controls being designed are not used: their buttons are only drawn there.
 TButton* FindDialogButton(TWinControl* parent, bool cancel) {
     for (int i = 0; i < parent->ControlCount(); ++i) {
         TControl* c = parent->Controls(i);
-        if (!c->Visible() || !c->Enabled()) continue;
+        if (!c->Visible() || !c->Enabled() || c->Designing()) continue;
         if (auto* b = dynamic_cast<TButton*>(c))
             if (cancel ? b->Cancel() : b->Default()) return b;
         if (auto* w = dynamic_cast<TWinControl*>(c))
@@ -36,7 +37,11 @@ bool HandleDialogKey(const MSG& msg) {
     LRESULT code = SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&copy));
     if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
     TForm* form = FormOfWindow(msg.hwnd);
-    if (!form) return false;
+    if (!form || form->Designing()) return false;
+    // The key goes to a control being designed (the design surface): it is
+    // the designer's to handle, never a press of a button.
+    for (TControl* c = TWinControl::FindControl(msg.hwnd); c; c = c->Parent())
+        if (c->Designing()) return false;
     TButton* button = FindDialogButton(form, msg.wParam == VK_ESCAPE);
     if (!button) return false;
     button->Click();

@@ -1,6 +1,7 @@
 #include "toolkit/win/window/Form.h"
 
 #include "toolkit/core/ClassBuilder.h"
+#include "toolkit/core/ScopeGuard.h"
 #include "toolkit/win/menus/Menus.h"
 #include "toolkit/win/window/Application.h"
 
@@ -245,9 +246,12 @@ int32_t TForm::ShowModal() {
         },
         reinterpret_cast<LPARAM>(&disabled));
     for (HWND h : disabled) EnableWindow(h, FALSE);
-    FModal = true;
     FModalResult = mrNone;
-    try {
+    {
+        TScopedValue<bool> modal(FModal, true);
+        TScopeExit enable([&] {
+            for (HWND h : disabled) EnableWindow(h, TRUE);
+        });
         Show();
         while (FModalResult == mrNone && !Application().Terminated()) {
             if (!Application().HandleMessage()) break;
@@ -257,13 +261,7 @@ int32_t TForm::ShowModal() {
                 if (action == caNone) FModalResult = mrNone;
             }
         }
-    } catch (...) {
-        for (HWND h : disabled) EnableWindow(h, TRUE);
-        FModal = false;
-        throw;
     }
-    for (HWND h : disabled) EnableWindow(h, TRUE);
-    FModal = false;
     Hide();
     return FModalResult;
 }

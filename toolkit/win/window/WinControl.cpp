@@ -1,12 +1,14 @@
 #include "toolkit/win/window/WinControl.h"
 
 #include "toolkit/core/ClassBuilder.h"
+#include "toolkit/core/ScopeGuard.h"
 #include "toolkit/win/menus/Menus.h"
-#include "toolkit/win/window/Application.h"
 #include "toolkit/win/window/Cursors.h"
+#include "toolkit/win/window/Guarded.h"
+#include "toolkit/win/window/Hints.h"
+#include "toolkit/win/window/WindowClass.h"
 
 #include <algorithm>
-#include <map>
 #include <vector>
 
 namespace fw {
@@ -20,49 +22,16 @@ const wchar_t* const kObjectProp = L"fw.control";
 // window attaches it (messages arrive before CreateWindowExW returns).
 TWinControl* gCreating = nullptr;
 
-// The procedure that a superclassed system class's windows chain to.
-std::map<std::wstring, WNDPROC>& ClassProcs() {
-    static std::map<std::wstring, WNDPROC> procs;
-    return procs;
+bool IsPointerMessage(UINT msg) {
+    return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST && msg != WM_MOUSEWHEEL && msg != WM_MOUSEHWHEEL;
 }
 
-WNDPROC RegisterToolkitClass(const TCreateParams& p) {
-    auto& procs = ClassProcs();
-    auto found = procs.find(p.WinClassName);
-    if (found != procs.end()) return found->second;
-    HINSTANCE inst = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    WNDPROC original = DefWindowProcW;
-    if (!p.SystemClass.empty()) {
-        if (!GetClassInfoExW(nullptr, p.SystemClass.c_str(), &wc))
-            throw EInvalidOperation("Window class " + win::Narrow(p.SystemClass) + " is not available");
-        original = wc.lpfnWndProc;
-        wc.cbSize = sizeof wc;
-    } else {
-        wc.style = p.ClassStyle;
-        wc.hCursor = p.ClassCursor ? p.ClassCursor : LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = nullptr;
-    }
-    wc.lpfnWndProc = ToolkitWndProc;
-    wc.hInstance = inst;
-    wc.lpszClassName = p.WinClassName.c_str();
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw EInvalidOperation("Cannot register window class " + win::Narrow(p.WinClassName));
-    procs[p.WinClassName] = original;
-    return original;
+bool IsPress(UINT msg) {
+    return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN || msg == WM_LBUTTONDBLCLK ||
+           msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
 }
 
-// For messages of a toolkit window that no object handles (after its object
-// let go of it).
-WNDPROC ClassProcOf(HWND h) {
-    wchar_t name[256];
-    if (GetClassNameW(h, name, 256)) {
-        auto found = ClassProcs().find(name);
-        if (found != ClassProcs().end()) return found->second;
-    }
-    return DefWindowProcW;
-}
+bool IsRelease(UINT msg) { return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP; }
 
 } // namespace
 
@@ -76,13 +45,10 @@ LRESULT CALLBACK ToolkitWndProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) 
     }
     if (!c) return CallWindowProcW(ClassProcOf(h), h, msg, wParam, lParam);
     TMessage m{msg, wParam, lParam, 0};
-    // No exception may unwind through the window system's frames.
-    try {
-        c->WndProc(m);
-    } catch (...) {
-        Application().HandleException(std::current_exception());
-    }
-    if (msg == WM_NCDESTROY) c->HandleDestroyed();
+    // A handler may free the control along with its window.
+    TComponentWatch alive(c);
+    Guarded([&] { c->WndProc(m); });
+    if (msg == WM_NCDESTROY && alive) c->HandleDestroyed();
     return m.Result;
 }
 
@@ -202,15 +168,11 @@ void TWinControl::HandleDestroyed() {
 
 void TWinControl::RecreateWnd() {
     if (!FHandle || FRecreating) return;
-    FRecreating = true;
-    try {
+    {
+        TScopedValue<bool> recreating(FRecreating, true);
         DestroyHandle();
         CreateHandle();
-    } catch (...) {
-        FRecreating = false;
-        throw;
     }
-    FRecreating = false;
     if (TWinControl* parent = Parent())
         for (int i = 0; i < parent->ControlCount(); ++i)
             if (TControl* sibling = parent->Controls(i); sibling != this)
@@ -251,6 +213,7 @@ void TWinControl::InsertControl(TControl* c) {
         c->Invalidate();
     }
     ChildBoundsChanged(c);
+    ControlListChanged(c, true);
 }
 
 // Looks the control up in both lists rather than asking its class: a control
@@ -267,7 +230,9 @@ void TWinControl::RemoveControl(TControl* c) {
         if (!c->HasState(csDestroying)) c->Invalidate();
         FControls.erase(std::remove(FControls.begin(), FControls.end(), c), FControls.end());
     }
-    if (!HasState(csDestroying)) ChildBoundsChanged(nullptr);
+    if (HasState(csDestroying)) return;
+    ChildBoundsChanged(nullptr);
+    ControlListChanged(c, false);
 }
 
 void TWinControl::SetChildOrder(TComponent* child, int order) {
@@ -330,23 +295,7 @@ void TWinControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t he
     FLastClient = now;
     if (dw == 0 && dh == 0) return;
     // Children anchored to the right or bottom follow that edge.
-    FControlState |= csAligning;
-    for (int i = 0; i < ControlCount(); ++i) {
-        TControl* c = Controls(i);
-        if (c->Align() != alNone) continue;
-        TAnchors a = c->Anchors();
-        int32_t l = c->Left(), t = c->Top(), w = c->Width(), h = c->Height();
-        if (a.Contains(akRight)) {
-            if (a.Contains(akLeft)) w += dw;
-            else l += dw;
-        }
-        if (a.Contains(akBottom)) {
-            if (a.Contains(akTop)) h += dh;
-            else t += dh;
-        }
-        c->SetBounds(l, t, w, h);
-    }
-    FControlState &= ~static_cast<uint32_t>(csAligning);
+    FollowAnchors(dw, dh);
     Realign();
 }
 
@@ -448,77 +397,6 @@ bool TWinControl::CanFocus() const {
     return true;
 }
 
-// --- alignment -----------------------------------------------------------------
-
-void TWinControl::Realign() {
-    if ((FControlState & csAligning) || HasState(csLoading)) return;
-    RECT r = ClientRect();
-    FControlState |= csAligning;
-    try {
-        AlignControls(r);
-    } catch (...) {
-        FControlState &= ~static_cast<uint32_t>(csAligning);
-        throw;
-    }
-    FControlState &= ~static_cast<uint32_t>(csAligning);
-}
-
-void TWinControl::Loaded() {
-    TControl::Loaded();
-    Realign();
-}
-
-void TWinControl::AlignControls(RECT& rect) {
-    auto place = [&](TAlign align) {
-        std::vector<TControl*> group;
-        for (int i = 0; i < ControlCount(); ++i) {
-            TControl* c = Controls(i);
-            if (c->Align() == align && (c->Visible() || c->Designing())) group.push_back(c);
-        }
-        // Controls of one alignment stack in the order of their current
-        // positions, so a splitter placed between two panels stays between
-        // them whether or not it has a window of its own. Ties keep the
-        // child order.
-        auto key = [align](const TControl* c) {
-            switch (align) {
-            case alTop: return c->Top();
-            case alBottom: return -(c->Top() + c->Height());
-            case alLeft: return c->Left();
-            case alRight: return -(c->Left() + c->Width());
-            default: return 0;
-            }
-        };
-        std::stable_sort(group.begin(), group.end(),
-                         [&](const TControl* a, const TControl* b) { return key(a) < key(b); });
-        for (TControl* c : group) {
-            int32_t w = c->Width(), h = c->Height();
-            switch (align) {
-            case alTop:
-                c->SetBounds(rect.left, rect.top, rect.right - rect.left, h);
-                rect.top += c->Height();
-                break;
-            case alBottom:
-                c->SetBounds(rect.left, rect.bottom - h, rect.right - rect.left, h);
-                rect.bottom -= c->Height();
-                break;
-            case alLeft:
-                c->SetBounds(rect.left, rect.top, w, rect.bottom - rect.top);
-                rect.left += c->Width();
-                break;
-            case alRight:
-                c->SetBounds(rect.right - w, rect.top, w, rect.bottom - rect.top);
-                rect.right -= c->Width();
-                break;
-            case alClient:
-                c->SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-                break;
-            default: break;
-            }
-        }
-    };
-    for (TAlign a : {alTop, alBottom, alLeft, alRight, alClient}) place(a);
-}
-
 // --- messages ----------------------------------------------------------------------
 
 void TWinControl::DefaultHandler(TMessage& m) {
@@ -551,28 +429,6 @@ bool TWinControl::ReflectNotification(TMessage& m) {
     return true;
 }
 
-void TWinControl::RouteMouseToGraphic(TMessage& m) {
-    POINT p{LoWordSigned(m.LParam), HiWordSigned(m.LParam)};
-    TControl* target = FMouseControl;
-    bool down = m.Msg == WM_LBUTTONDOWN || m.Msg == WM_RBUTTONDOWN || m.Msg == WM_MBUTTONDOWN ||
-                m.Msg == WM_LBUTTONDBLCLK || m.Msg == WM_RBUTTONDBLCLK;
-    bool up = m.Msg == WM_LBUTTONUP || m.Msg == WM_RBUTTONUP || m.Msg == WM_MBUTTONUP;
-    if (!target) target = ControlAtPos(p, false);
-    if (!target) {
-        TControl::WndProc(m);
-        return;
-    }
-    if (down) {
-        FMouseControl = target;
-        SetCapture(FHandle);
-    }
-    if (up) {
-        FMouseControl = nullptr;
-        if (GetCapture() == FHandle) ReleaseCapture();
-    }
-    m.Result = target->Perform(m.Msg, m.WParam, PointToLParam(p.x - target->Left(), p.y - target->Top()));
-}
-
 void TWinControl::PaintControls(HDC dc, const RECT& update) {
     for (TControl* c : FControls) {
         if (!(c->Visible() || c->Designing())) continue;
@@ -593,23 +449,42 @@ void TWinControl::WmPaint(TMessage& m) {
         DefaultHandler(m);
         if (!FControls.empty()) {
             HDC dc = GetDC(FHandle);
-            RECT r = ClientRect();
-            PaintControls(dc, r);
-            ReleaseDC(FHandle, dc);
+            TScopeExit release([&] { ReleaseDC(FHandle, dc); });
+            PaintControls(dc, ClientRect());
         }
         return;
     }
-    PAINTSTRUCT ps;
-    HDC dc = m.WParam ? reinterpret_cast<HDC>(m.WParam) : BeginPaint(FHandle, &ps);
-    RECT update = m.WParam ? ClientRect() : ps.rcPaint;
-    try {
+    if (m.WParam) {
+        auto dc = reinterpret_cast<HDC>(m.WParam);
         PaintWindow(dc);
-        PaintControls(dc, update);
-    } catch (...) {
-        if (!m.WParam) EndPaint(FHandle, &ps);
-        throw;
+        PaintControls(dc, ClientRect());
+        return;
     }
-    if (!m.WParam) EndPaint(FHandle, &ps);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(FHandle, &ps);
+    TScopeExit end([&] { EndPaint(FHandle, &ps); });
+    PaintWindow(dc);
+    PaintControls(dc, ps.rcPaint);
+}
+
+// Our own classes paint into the given DC as for WM_PAINT (printing, images
+// of a window); system classes answer it themselves.
+bool TWinControl::WmPrintClient(TMessage& m) {
+    if (FDefWndProc != DefWindowProcW || !m.WParam) return false;
+    TMessage paint{WM_PAINT, m.WParam, 0, 0};
+    WmPaint(paint);
+    return true;
+}
+
+bool TWinControl::WmEraseBkgnd(TMessage& m) {
+    if (FDefWndProc != DefWindowProcW) return false;
+    RECT r;
+    GetClientRect(FHandle, &r);
+    HBRUSH b = CreateSolidBrush(ColorToRGB(Color()));
+    FillRect(reinterpret_cast<HDC>(m.WParam), &r, b);
+    DeleteObject(b);
+    m.Result = 1;
+    return true;
 }
 
 // The popup menu of the control without a window under the pointer, else of
@@ -626,46 +501,141 @@ void TWinControl::KeyDown(int32_t& key, TShiftState shift) { OnKeyDown(this, key
 void TWinControl::KeyPress(int32_t& key) { OnKeyPress(this, key); }
 void TWinControl::KeyUp(int32_t& key, TShiftState shift) { OnKeyUp(this, key, shift); }
 
-void TWinControl::WndProc(TMessage& m) {
-    if (ClicksByNotification()) {
-        if (m.Msg == CN_NOTIFY) {
-            UINT code = reinterpret_cast<NMHDR*>(m.LParam)->code;
-            if (code == static_cast<UINT>(NM_CLICK)) {
-                Click();
-                return;
-            }
-            if (code == static_cast<UINT>(NM_DBLCLK)) {
-                DblClick();
-                return;
-            }
+// A key handler that sets the key to 0 swallows the message.
+bool TWinControl::WmKey(TMessage& m, void (TWinControl::*handler)(int32_t&, TShiftState)) {
+    int32_t key = static_cast<int32_t>(m.WParam);
+    (this->*handler)(key, KeyboardStateToShiftState());
+    if (key == 0) return true;
+    m.WParam = static_cast<WPARAM>(key);
+    return false;
+}
+
+bool TWinControl::WmChar(TMessage& m) {
+    int32_t key = static_cast<int32_t>(m.WParam);
+    KeyPress(key);
+    m.WParam = static_cast<WPARAM>(key);
+    return key == 0;
+}
+
+// The window moved or was sized (by the user, or by the system): take its
+// bounds without pushing them back to it.
+void TWinControl::WmWindowPosChanged(TMessage& m) {
+    auto* wp = reinterpret_cast<WINDOWPOS*>(m.LParam);
+    if ((wp->flags & SWP_NOSIZE) && (wp->flags & SWP_NOMOVE)) return;
+    RECT r;
+    GetWindowRect(FHandle, &r);
+    HWND parent = GetParent(FHandle);
+    if (parent && (GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_CHILD))
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    TScopedValue<bool> syncing(FSyncingBounds, true);
+    SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+// A frame dragged by the user stops at the size constraints.
+void TWinControl::WmGetMinMaxInfo(TMessage& m) {
+    DefaultHandler(m);
+    auto* info = reinterpret_cast<MINMAXINFO*>(m.LParam);
+    const TSizeConstraints& c = *Constraints();
+    if (c.MinWidth > 0) info->ptMinTrackSize.x = c.MinWidth;
+    if (c.MinHeight > 0) info->ptMinTrackSize.y = c.MinHeight;
+    if (c.MaxWidth > 0) {
+        info->ptMaxTrackSize.x = c.MaxWidth;
+        info->ptMaxSize.x = std::min<LONG>(info->ptMaxSize.x, c.MaxWidth);
+    }
+    if (c.MaxHeight > 0) {
+        info->ptMaxTrackSize.y = c.MaxHeight;
+        info->ptMaxSize.y = std::min<LONG>(info->ptMaxSize.y, c.MaxHeight);
+    }
+}
+
+bool TWinControl::WmSetCursor(TMessage& m) {
+    if (LOWORD(m.LParam) != HTCLIENT) return false;
+    POINT p;
+    GetCursorPos(&p);
+    ::ScreenToClient(FHandle, &p);
+    TControl* c = ControlAtPos(p, false);
+    int32_t id = c ? c->Cursor() : Cursor();
+    if (id == 0) return false;
+    ::SetCursor(CursorHandle(id));
+    m.Result = TRUE;
+    return true;
+}
+
+// Our own window classes answer like the system controls do.
+bool TWinControl::WmGetFont(TMessage& m) {
+    if (FDefWndProc != DefWindowProcW) return false;
+    m.Result = reinterpret_cast<LRESULT>(Font()->Handle());
+    return true;
+}
+
+// System list and tree views report clicks through notifications; their
+// own release and double-click handling must run untouched.
+bool TWinControl::NotifiedClick(TMessage& m) {
+    if (m.Msg == CN_NOTIFY) {
+        UINT code = reinterpret_cast<NMHDR*>(m.LParam)->code;
+        if (code == static_cast<UINT>(NM_CLICK)) {
+            Click();
+            return true;
         }
-        if (m.Msg == WM_LBUTTONUP || m.Msg == WM_LBUTTONDBLCLK) {
-            DefaultHandler(m);
-            return;
+        if (code == static_cast<UINT>(NM_DBLCLK)) {
+            DblClick();
+            return true;
         }
     }
+    if (m.Msg == WM_LBUTTONUP || m.Msg == WM_LBUTTONDBLCLK) {
+        DefaultHandler(m);
+        return true;
+    }
+    return false;
+}
+
+// Pointer messages go to the child without a window under the pointer (or
+// the one that has the pointer captured), else to this control. A press on a
+// control that asks for it captures the pointer until the release, so a drag
+// that leaves a small window keeps its moves and its release; system
+// controls capture the pointer themselves.
+void TWinControl::WmPointer(TMessage& m) {
+    POINT p{LoWordSigned(m.LParam), HiWordSigned(m.LParam)};
+    TControl* target = FMouseControl ? FMouseControl : ControlAtPos(p, false);
+    TrackHint(*this, target ? target : this, MSG{FHandle, m.Msg, m.WParam, m.LParam, 0, {0, 0}});
+    bool press = IsPress(m.Msg), release = IsRelease(m.Msg);
+    if (!target) {
+        bool captures = (FControlStyle & csCaptureMouse) && FDefWndProc == DefWindowProcW;
+        if (press && captures) SetCapture(FHandle);
+        // The release is handled while the pointer is still ours (a control
+        // that tracks a press ends it when the capture goes elsewhere).
+        TComponentWatch alive(this);
+        TControl::WndProc(m);
+        if (release && captures && alive && GetCapture() == FHandle) ReleaseCapture();
+        return;
+    }
+    if (press) {
+        FMouseControl = target;
+        SetCapture(FHandle);
+    }
+    if (release) {
+        FMouseControl = nullptr;
+        if (GetCapture() == FHandle) ReleaseCapture();
+    }
+    m.Result = target->Perform(m.Msg, m.WParam, PointToLParam(p.x - target->Left(), p.y - target->Top()));
+}
+
+void TWinControl::WndProc(TMessage& m) {
+    // A handler may free this control (a click that deletes its button):
+    // nothing touches it after that.
+    TComponentWatch alive(this);
+    if (HandleOwnMessage(m) || !alive) return;
+    TControl::WndProc(m);
+}
+
+// The messages a windowed control handles itself; false passes the message
+// on to the control's general handling and the window's own procedure.
+bool TWinControl::HandleOwnMessage(TMessage& m) {
+    if (ClicksByNotification() && NotifiedClick(m)) return true;
     switch (m.Msg) {
-    case WM_PAINT: WmPaint(m); return;
-    case WM_PRINTCLIENT:
-        // Our own classes paint into the given DC as for WM_PAINT (printing,
-        // images of a window); system classes answer it themselves.
-        if (FDefWndProc == DefWindowProcW && m.WParam) {
-            TMessage paint{WM_PAINT, m.WParam, 0, 0};
-            WmPaint(paint);
-            return;
-        }
-        break;
-    case WM_ERASEBKGND:
-        if (FDefWndProc == DefWindowProcW) {
-            RECT r;
-            GetClientRect(FHandle, &r);
-            HBRUSH b = CreateSolidBrush(ColorToRGB(Color()));
-            FillRect(reinterpret_cast<HDC>(m.WParam), &r, b);
-            DeleteObject(b);
-            m.Result = 1;
-            return;
-        }
-        break;
+    case WM_PAINT: WmPaint(m); return true;
+    case WM_PRINTCLIENT: return WmPrintClient(m);
+    case WM_ERASEBKGND: return WmEraseBkgnd(m);
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_HSCROLL:
@@ -675,89 +645,25 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-        if (ReflectNotification(m)) return;
-        break;
+    case WM_CTLCOLORBTN: return ReflectNotification(m);
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: {
-        int32_t key = static_cast<int32_t>(m.WParam);
-        KeyDown(key, KeyboardStateToShiftState());
-        if (key == 0) return;
-        m.WParam = static_cast<WPARAM>(key);
-        break;
-    }
+    case WM_SYSKEYDOWN: return WmKey(m, &TWinControl::KeyDown);
     case WM_KEYUP:
-    case WM_SYSKEYUP: {
-        int32_t key = static_cast<int32_t>(m.WParam);
-        KeyUp(key, KeyboardStateToShiftState());
-        if (key == 0) return;
-        m.WParam = static_cast<WPARAM>(key);
-        break;
+    case WM_SYSKEYUP: return WmKey(m, &TWinControl::KeyUp);
+    case WM_CHAR: return WmChar(m);
+    case WM_SETFOCUS: DoEnter(); return false;
+    case WM_KILLFOCUS: DoExit(); return false;
+    case WM_WINDOWPOSCHANGED: WmWindowPosChanged(m); return false;
+    case WM_GETMINMAXINFO: WmGetMinMaxInfo(m); return true;
+    case WM_SETCURSOR: return WmSetCursor(m);
+    case WM_GETFONT: return WmGetFont(m);
+    case CM_DESIGNHITTEST: m.Result = 0; return true;
+    case WM_CONTEXTMENU: return !Designing() && ContextPopup(m);
+    default: break;
     }
-    case WM_CHAR: {
-        int32_t key = static_cast<int32_t>(m.WParam);
-        KeyPress(key);
-        m.WParam = static_cast<WPARAM>(key);
-        if (key == 0) return;
-        break;
-    }
-    case WM_SETFOCUS: DoEnter(); break;
-    case WM_KILLFOCUS: DoExit(); break;
-    case WM_WINDOWPOSCHANGED: {
-        auto* wp = reinterpret_cast<WINDOWPOS*>(m.LParam);
-        if (!(wp->flags & SWP_NOSIZE) || !(wp->flags & SWP_NOMOVE)) {
-            RECT r;
-            GetWindowRect(FHandle, &r);
-            HWND parent = GetParent(FHandle);
-            if (parent && (GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_CHILD))
-                MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-            // The window moved or was sized (by the user, or by the system):
-            // take its bounds without pushing them back to it.
-            FSyncingBounds = true;
-            try {
-                SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
-            } catch (...) {
-                FSyncingBounds = false;
-                throw;
-            }
-            FSyncingBounds = false;
-        }
-        break;
-    }
-    case WM_SETCURSOR:
-        if (LOWORD(m.LParam) == HTCLIENT) {
-            POINT p;
-            GetCursorPos(&p);
-            ::ScreenToClient(FHandle, &p);
-            TControl* c = ControlAtPos(p, false);
-            int32_t id = c ? c->Cursor() : Cursor();
-            if (id != 0) {
-                ::SetCursor(CursorHandle(id));
-                m.Result = TRUE;
-                return;
-            }
-        }
-        break;
-    case WM_GETFONT:
-        // Our own window classes answer like the system controls do.
-        if (FDefWndProc == DefWindowProcW) {
-            m.Result = reinterpret_cast<LRESULT>(Font()->Handle());
-            return;
-        }
-        break;
-    case CM_DESIGNHITTEST: m.Result = 0; return;
-    case WM_CONTEXTMENU:
-        if (!Designing() && ContextPopup(m)) return;
-        break;
-    default:
-        if (m.Msg >= WM_MOUSEFIRST && m.Msg <= WM_MOUSELAST && m.Msg != WM_MOUSEWHEEL && m.Msg != WM_MOUSEHWHEEL) {
-            // To a child without a window under the pointer, else our own handling.
-            RouteMouseToGraphic(m);
-            return;
-        }
-        break;
-    }
-    TControl::WndProc(m);
+    if (!IsPointerMessage(m.Msg)) return false;
+    WmPointer(m);
+    return true;
 }
 
 } // namespace fw

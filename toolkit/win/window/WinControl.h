@@ -122,6 +122,9 @@ protected:
     // A child was placed, moved, sized, shown or hidden, or left (containers
     // that scroll their content recompute its extent).
     virtual void ChildBoundsChanged(TControl* child) {}
+    // A child control was inserted into this control's children or removed
+    // from them (after the change).
+    virtual void ControlListChanged(TControl* control, bool inserted) {}
     // System list and tree views track the pointer themselves and may swallow
     // a button's release: such controls answer true, and their clicks and
     // double-clicks come from the window's notifications instead.
@@ -139,9 +142,24 @@ private:
     friend LRESULT CALLBACK ToolkitWndProc(HWND, UINT, WPARAM, LPARAM);
     void InsertControl(TControl* c);
     void RemoveControl(TControl* c);
-    void RouteMouseToGraphic(TMessage& m);
+    // Children anchored to the right or bottom follow a change of size.
+    void FollowAnchors(int dw, int dh);
     bool ContextPopup(const TMessage& m);
+
+    // Message handlers; those answering bool return true when the message
+    // is fully handled.
+    bool HandleOwnMessage(TMessage& m);
     void WmPaint(TMessage& m);
+    bool WmPrintClient(TMessage& m);
+    bool WmEraseBkgnd(TMessage& m);
+    bool WmKey(TMessage& m, void (TWinControl::*handler)(int32_t&, TShiftState));
+    bool WmChar(TMessage& m);
+    void WmWindowPosChanged(TMessage& m);
+    void WmGetMinMaxInfo(TMessage& m);
+    bool WmSetCursor(TMessage& m);
+    bool WmGetFont(TMessage& m);
+    bool NotifiedClick(TMessage& m);
+    void WmPointer(TMessage& m);
     void HandleDestroyed();
     void UpdateTabOrder(int32_t value);
 
