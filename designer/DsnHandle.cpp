@@ -62,9 +62,27 @@ void TSmallRect::Paint() {
     canvas->Rectangle(0, 0, Width(), Height());
 }
 
+namespace {
+// Posted to a dragging handle that lost the pointer capture.
+UINT CaptureCheckMessage() {
+    static const UINT msg = RegisterWindowMessageW(L"Formwright.HandleCaptureCheck");
+    return msg;
+}
+} // namespace
+
 void TSmallRect::WndProc(TMessage& m) {
     if (m.Msg == CM_DEFERRED && reinterpret_cast<TSmallRect*>(m.LParam) == this) {
         delete this;
+        return;
+    }
+    if (m.Msg == WM_CAPTURECHANGED && FShape) {
+        // Decided later: a release that lets the capture go is still being
+        // handled now, and ends the drag itself.
+        PostMessageW(Handle(), CaptureCheckMessage(), 0, 0);
+    } else if (UINT check = CaptureCheckMessage(); check && m.Msg == check) {
+        // Another window took the pointer: no release will come to end the
+        // drag, so the outline and the confinement go now.
+        if (FShape && GetCapture() != Handle()) AbandonDrag();
         return;
     }
     ++FBusy;

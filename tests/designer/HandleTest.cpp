@@ -345,3 +345,22 @@ TEST_F(HandleTest, ClearFreesEveryHandleWindow) {
     EXPECT_EQ(set->GroupCount(), 0);
     EXPECT_EQ(stdtest::ChildWindowCount(form->Handle()), windowsBefore);
 }
+
+TEST_F(HandleTest, DragEndsWhenAnotherWindowTakesThePointer) {
+    Select(panel);
+    TSmallRect* h = HandleOf<TMigishitaRect>(panel);
+    ASSERT_NO_FATAL_FAILURE(Press(h));
+    ASSERT_NE(h->Shape(), nullptr);
+    TMessageSpy formSpy(form->Handle());
+    SetCapture(form->Handle());
+    EXPECT_TRUE(PumpUntil([&] { return h->Shape() == nullptr; })) << "the drag went on without the capture";
+    EXPECT_TRUE(SameRect(CurrentClip(), WholeScreen()));
+    POINT at{pressedAt.x + 30, pressedAt.y + 30};
+    MovePointer(at);
+    ReleaseLeft(at);
+    EXPECT_TRUE(PumpUntil([&] { return formSpy.Count(WM_LBUTTONUP) > 0; }));
+    ReleaseCapture();
+    handleSpy.reset();
+    EXPECT_EQ(PanelBounds(), (TBounds{40, 30, 100, 50}));
+    EXPECT_EQ(agent->Count(DM_RESIZED), 0);
+}
