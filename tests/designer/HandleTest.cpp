@@ -44,17 +44,6 @@ TBounds UnpackedBounds(const TSpiedMessage& m) {
 
 } // namespace
 
-TEST_F(HandleTest, SetStartsWithItsDefaults) {
-    EXPECT_EQ(set->HandleSize(), 6);
-    EXPECT_EQ(set->GridX(), 6);
-    EXPECT_EQ(set->GridY(), 6);
-    EXPECT_EQ(set->ActiveColor(), clBlack);
-    EXPECT_EQ(set->InactiveColor(), clGray);
-    EXPECT_EQ(set->OutlineColor(), clGray);
-    EXPECT_EQ(set->OutlineWidth(), 2);
-    EXPECT_EQ(set->GroupCount(), 0);
-}
-
 TEST_F(HandleTest, FourBlackHandlesStandAtTheCorners) {
     Select(panel);
     THandlerRect* g = GroupOf(panel);

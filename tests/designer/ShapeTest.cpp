@@ -229,15 +229,6 @@ TEST_F(ShapeOfControlsTest, StartBandReplacesTheOutlinesByOneEmptyBand) {
     EXPECT_EQ(band->DrawState(), dsNeverDrawn);
 }
 
-TEST_F(ShapeTest, SizingAnEmptySetDoesNothing) {
-    TMultiShape set;
-    set.SetBandWidth(10);
-    set.SetBandHeight(10);
-    set.MoveTo(At(10, 10));
-    EXPECT_EQ(set.ShapeCount(), 0);
-    EXPECT_TRUE(Shot().AllEqual(kWhite));
-}
-
 TEST_F(ShapeTest, ConfinesThePointerToTheContainerUntilFinish) {
     POINT o = form->ClientToScreen({0, 0});
     RECT client{o.x, o.y, o.x + form->ClientWidth(), o.y + form->ClientHeight()};
