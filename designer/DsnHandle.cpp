@@ -31,8 +31,9 @@ const TClassInfo& TSmallRect::StaticClassInfo() {
 
 TSmallRect::TSmallRect(TControl* control, const THandleSettings& settings)
     : TCustomControl(nullptr), FControl(control), FSettings(settings) {
-    // No click or caption behaviour: a handle only presses, drags and releases.
-    SetControlStyle(csCaptureMouse | csOpaque);
+    // No click or caption behaviour: a handle only presses, drags and
+    // releases, and it is never part of the design it is drawn on.
+    SetControlStyle(csCaptureMouse | csOpaque | csNotDesigned);
     SetBounds(0, 0, FSettings.HandleSize, FSettings.HandleSize);
     SetColor(FSettings.ActiveColor);
 }
@@ -129,7 +130,7 @@ void TSmallRect::MouseDown(TMouseButton button, TShiftState shift, int32_t x, in
     shape->AddControl(FControl);
     shape->ConfineTo(FControl->Parent());
     FShape = std::move(shape);
-    SetCapture(Handle());
+    // The toolkit holds the pointer for the handle until the release.
     SendDesignMessage(FControl, DM_SETTARGET, reinterpret_cast<WPARAM>(FControl), 0);
 }
 

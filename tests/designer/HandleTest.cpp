@@ -353,3 +353,25 @@ TEST_F(HandleTest, DragEndsWhenAnotherWindowTakesThePointer) {
     EXPECT_EQ(PanelBounds(), (TBounds{40, 30, 100, 50}));
     EXPECT_EQ(agent->Count(DM_RESIZED), 0);
 }
+
+TEST_F(HandleTest, HandlesAreNoPartOfTheDesignTheyStandOn) {
+    // A control flush with a scroll box's edges: its handles stick out by 2
+    // pixels, yet the box has nothing more to scroll to, and saving the form
+    // stores the control only.
+    auto* box = Make<TScrollBox>("ScrollBox1");
+    box->SetBounds(200, 100, 200, 150);
+    auto* inner = Make<TPanel>("Inner", box);
+    RECT client = box->ClientRect();
+    inner->SetBounds(client.right - 60, client.bottom - 40, 60, 40);
+    Select(inner);
+    ASSERT_EQ(GroupOf(inner)->HandleCount(), 4);
+    SCROLLINFO si{sizeof si, SIF_RANGE, 0, 0, 0, 0, 0};
+    GetScrollInfo(box->Handle(), SB_HORZ, &si);
+    EXPECT_EQ(si.nMax, 0) << "no horizontal extent from the handles";
+    GetScrollInfo(box->Handle(), SB_VERT, &si);
+    EXPECT_EQ(si.nMax, 0) << "no vertical extent from the handles";
+    EXPECT_EQ(stdtest::StoredNames(stdtest::Store(box, form)).count("Left"), 1u);
+    int children = 0;
+    box->GetChildren([&](TComponent*) { ++children; }, form);
+    EXPECT_EQ(children, 1) << "the handles have no owner and are never stored";
+}

@@ -5,13 +5,15 @@
 #include "designer/DsnHandle.h"
 #include "designer/DsnList.h"
 #include "designer/MessageSpy.h"
-#include "designer/PointerInput.h"
+#include "support/RealInput.h"
 #include "designer/ScreenPixels.h"
 #include "toolkit/StdCtrlsTestSupport.h"
 
 #include <memory>
 
 namespace dsntest {
+
+using namespace fwtest;
 
 inline bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;

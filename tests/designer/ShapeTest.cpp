@@ -4,7 +4,7 @@
 // of several controls move together, and the pointer is confined to the
 // container until the set finishes.
 #include "designer/DsnShape.h"
-#include "designer/PointerInput.h"
+#include "support/RealInput.h"
 #include "designer/ScreenPixels.h"
 #include "toolkit/StdCtrlsTestSupport.h"
 
@@ -12,6 +12,7 @@
 
 using namespace fw;
 using namespace dsntest;
+using namespace fwtest;
 
 namespace {
 

@@ -5,19 +5,35 @@
 #include "toolkit/win/window/Application.h"
 #include "toolkit/win/window/Win32.h"
 
+#include <gtest/gtest.h>
+
 #include <functional>
 
 namespace fwtest {
 
-// Pumps messages until done() holds or the time-out passes; returns done().
+// Pumps the GUI thread's messages until done() or the time-out; true when
+// done() held.
 inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000) {
     DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return done();
+    for (;;) {
         fw::Application().ProcessMessages();
+        if (done()) return true;
+        if (GetTickCount() - start > timeoutMs) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
-    return true;
+}
+
+inline POINT CursorPos() {
+    POINT p{};
+    GetCursorPos(&p);
+    return p;
+}
+
+// Absolute coordinates address 65536 steps across the screen; the smallest
+// step count at or past the pixel maps back to that pixel whether the
+// system truncates or rounds.
+inline LONG AbsoluteCoordinate(int pixel, int screenSize) {
+    return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + screenSize - 1) / screenSize);
 }
 
 // Pumps what is waiting now, and what that posts in turn.
@@ -33,18 +49,17 @@ inline INPUT PointerInput(DWORD flags, POINT screen = {0, 0}) {
     in.type = INPUT_MOUSE;
     in.mi.dwFlags = flags;
     if (flags & MOUSEEVENTF_MOVE) {
-        // Absolute coordinates run from 0 to 65535 across the primary screen;
-        // rounding up lands on the pixel whether the system scales back by
-        // 65535 or by 65536.
-        LONG w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-        in.mi.dx = (screen.x * 65536 + w - 1) / w;
-        in.mi.dy = (screen.y * 65536 + h - 1) / h;
+        in.mi.dx = AbsoluteCoordinate(screen.x, GetSystemMetrics(SM_CXSCREEN));
+        in.mi.dy = AbsoluteCoordinate(screen.y, GetSystemMetrics(SM_CYSCREEN));
         in.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
     }
     return in;
 }
 
 inline void Send(INPUT in) { SendInput(1, &in, sizeof(INPUT)); }
+
+// A button event (or none) together with a move to the point.
+inline void SendPointer(DWORD flags, POINT at) { Send(PointerInput(flags | MOUSEEVENTF_MOVE, at)); }
 
 // Moves the pointer to a screen point and waits until the system has it there.
 inline void PointerTo(POINT screen) {
@@ -56,6 +71,23 @@ inline void PointerTo(POINT screen) {
     }, 2000);
     PumpPending();
 }
+
+// Moves the pointer and waits until the system has it there (a confined
+// pointer stops at the edge of its area: then pass the point it stops at).
+inline void MovePointer(POINT to, POINT expected) {
+    SendPointer(0, to);
+    EXPECT_TRUE(PumpUntil([&] {
+        POINT p = CursorPos();
+        return p.x == expected.x && p.y == expected.y;
+    })) << "pointer did not reach " << expected.x << "," << expected.y;
+}
+inline void MovePointer(POINT to) { MovePointer(to, to); }
+
+inline void PressLeft(POINT at) { SendPointer(MOUSEEVENTF_LEFTDOWN, at); }
+inline void ReleaseLeft(POINT at) { SendPointer(MOUSEEVENTF_LEFTUP, at); }
+
+// Far from every test window, so no stray move reaches one.
+inline void ParkPointer() { MovePointer({1200, 1000}); }
 
 inline void ButtonDown(bool right = false) {
     Send(PointerInput(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN));
@@ -97,14 +129,6 @@ inline void TypeKey(WORD vk, std::initializer_list<WORD> held = {}) {
     KeyInput(vk, true);
     for (WORD m : held) KeyInput(m, true);
     PumpPending();
-}
-
-// The colour of a screen pixel.
-inline COLORREF ScreenPixel(POINT p) {
-    HDC dc = GetDC(nullptr);
-    COLORREF c = GetPixel(dc, p.x, p.y);
-    ReleaseDC(nullptr, dc);
-    return c;
 }
 
 } // namespace fwtest
