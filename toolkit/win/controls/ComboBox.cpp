@@ -1,6 +1,7 @@
 #include "toolkit/win/controls/ComboBox.h"
 
 #include "toolkit/core/ClassBuilder.h"
+#include "toolkit/win/controls/OwnerDrawItems.h"
 
 #include <algorithm>
 
@@ -229,27 +230,13 @@ void TComboBox::DrawItem(int32_t index, const RECT& rect, TOwnerDrawState state)
         OnDrawItem(this, index, rect, state);
         return;
     }
-    bool selected = state.Contains(odSelected);
-    FCanvas->Brush()->SetColor(selected ? clHighlight : Color());
-    FCanvas->FillRect(rect);
-    if (index < 0 || index >= FItems->Count()) return;
-    RECT r = rect;
-    r.left += 2;
-    DrawControlText(FCanvas->Handle(), *Font(), r, FItems->Get(index), DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX,
-                    selected ? clHighlightText : Font()->Color());
+    ownerdraw::DrawPlainItem(*FCanvas, *Font(), Color(), *FItems, index, rect, state.Contains(odSelected));
 }
 
 void TComboBox::WmDrawItem(const DRAWITEMSTRUCT& item) {
-    FCanvas->SetHandle(item.hDC);
-    try {
-        FCanvas->Font()->Assign(Font());
-        DrawItem(static_cast<int32_t>(static_cast<int>(item.itemID)), item.rcItem,
-                 TOwnerDrawState::FromBits(item.itemState & 0x1F));
-    } catch (...) {
-        FCanvas->SetHandle(nullptr);
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
+    ownerdraw::DrawItem(*FCanvas, Font(), item, [this](int32_t index, const RECT& rect, TOwnerDrawState state) {
+        DrawItem(index, rect, state);
+    });
 }
 
 void TComboBox::WndProc(TMessage& m) {
@@ -278,10 +265,8 @@ void TComboBox::WndProc(TMessage& m) {
     case CN_MEASUREITEM: {
         // Item -1 is the selection field, which keeps ItemHeight.
         auto& mi = *reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
-        int32_t height = FItemHeight;
-        if (FStyle == csOwnerDrawVariable && mi.itemID != static_cast<UINT>(-1))
-            OnMeasureItem(this, static_cast<int32_t>(mi.itemID), height);
-        mi.itemHeight = static_cast<UINT>(std::clamp(height, 1, 255));
+        ownerdraw::MeasureItem(mi, FItemHeight, FStyle == csOwnerDrawVariable && mi.itemID != static_cast<UINT>(-1),
+                               OnMeasureItem, this);
         m.Result = TRUE;
         return;
     }

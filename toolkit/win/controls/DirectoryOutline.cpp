@@ -3,13 +3,13 @@
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/core/ScopeGuard.h"
 #include "toolkit/win/controls/FolderListing.h"
+#include "toolkit/win/controls/TreeViewMessages.h"
 #include "toolkit/win/graphics/Canvas.h"
 #include "toolkit/win/graphics/Colors.h"
 #include "toolkit/win/graphics/Font.h"
 #include "toolkit/win/window/Messages.h"
 
 #include <algorithm>
-#include <cstring>
 #include <commctrl.h>
 
 namespace fw {
@@ -162,12 +162,7 @@ void TDirectoryOutline::SetTextCase(TTextCase v) {
     if (!HandleAllocated()) return;
     for (auto& n : FNodes) {
         if (!n->Item) continue;
-        std::wstring text = Cased(n->Name, FTextCase);
-        TVITEMW it{};
-        it.mask = TVIF_TEXT;
-        it.hItem = n->Item;
-        it.pszText = text.data();
-        SendMessageW(Handle(), TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+        treeview::SetItemText(Handle(), n->Item, Cased(n->Name, FTextCase));
     }
 }
 
@@ -178,7 +173,7 @@ std::string TDirectoryOutline::CasedText(const std::string& name) const {
 int32_t TDirectoryOutline::ItemHeight() const {
     if (FItemHeight > 0) return FItemHeight;
     auto* self = const_cast<TDirectoryOutline*>(this);
-    if (HandleAllocated()) return static_cast<int32_t>(SendMessageW(self->Handle(), TVM_GETITEMHEIGHT, 0, 0));
+    if (HandleAllocated()) return treeview::ItemHeight(self->Handle());
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, self->Font()->Handle());
     TEXTMETRICW tm{};
@@ -295,13 +290,13 @@ void TDirectoryOutline::DestroyWnd() {
 
 void TDirectoryOutline::ApplyColor() {
     if (!HandleAllocated()) return;
-    SendMessageW(Handle(), TVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
-    SendMessageW(Handle(), TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Font()->Color())));
+    treeview::SetBackColor(Handle(), ColorToRGB(Color()));
+    treeview::SetTextColor(Handle(), ColorToRGB(Font()->Color()));
 }
 
 void TDirectoryOutline::ApplyItemHeight() {
     if (!HandleAllocated()) return;
-    SendMessageW(Handle(), TVM_SETITEMHEIGHT, static_cast<WPARAM>(FItemHeight > 0 ? FItemHeight : -1), 0);
+    treeview::SetItemHeight(Handle(), FItemHeight > 0 ? FItemHeight : -1);
 }
 
 void TDirectoryOutline::FreeImages() {
@@ -313,7 +308,7 @@ void TDirectoryOutline::FreeImages() {
 void TDirectoryOutline::MakeImages() {
     if (!HandleAllocated()) return;
     HWND h = Handle();
-    SendMessageW(h, TVM_SETIMAGELIST, TVSIL_NORMAL, 0);
+    treeview::SetImages(h, nullptr);
     FreeImages();
     if (ShowsPictures()) {
         bool stretch = FOptions.Contains(ooStretchBitmaps);
@@ -338,7 +333,7 @@ void TDirectoryOutline::MakeImages() {
             DeleteObject(bmp);
         }
         ReleaseDC(nullptr, screen);
-        SendMessageW(h, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(FImages));
+        treeview::SetImages(h, FImages);
     }
     ApplyItemHeight();
     for (auto& n : FNodes) {
@@ -347,19 +342,14 @@ void TDirectoryOutline::MakeImages() {
         it.mask = TVIF_STATE;
         it.hItem = n->Item;
         it.stateMask = TVIS_EXPANDED;
-        SendMessageW(h, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+        treeview::GetItem(h, it);
         SetNodeImage(n.get(), (it.state & TVIS_EXPANDED) != 0);
     }
 }
 
 TDirectoryOutline::TNode* TDirectoryOutline::NodeOf(HTREEITEM item) const {
     if (!item || !const_cast<TDirectoryOutline*>(this)->HandleAllocated()) return nullptr;
-    TVITEMW it{};
-    it.mask = TVIF_PARAM;
-    it.hItem = item;
-    if (!SendMessageW(const_cast<TDirectoryOutline*>(this)->Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it)))
-        return nullptr;
-    return reinterpret_cast<TNode*>(it.lParam);
+    return reinterpret_cast<TNode*>(treeview::ItemData(const_cast<TDirectoryOutline*>(this)->Handle(), item));
 }
 
 void TDirectoryOutline::SetNodeImage(TNode* node, bool expanded) {
@@ -367,11 +357,11 @@ void TDirectoryOutline::SetNodeImage(TNode* node, bool expanded) {
     TVITEMW it{};
     it.mask = TVIF_CHILDREN;
     it.hItem = node->Item;
-    SendMessageW(Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+    treeview::GetItem(Handle(), it);
     int image = it.cChildren == 0 ? kLeaf : expanded ? kOpen : kClosed;
     it.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     it.iImage = it.iSelectedImage = image;
-    SendMessageW(Handle(), TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+    treeview::SetItem(Handle(), it);
 }
 
 TDirectoryOutline::TNode* TDirectoryOutline::AddNode(TNode* parent, const std::wstring& path,
@@ -391,7 +381,7 @@ TDirectoryOutline::TNode* TDirectoryOutline::AddNode(TNode* parent, const std::w
         ins.item.mask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE;
         ins.item.iImage = ins.item.iSelectedImage = hasChildren ? kClosed : kLeaf;
     }
-    node->Item = reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
+    node->Item = treeview::InsertItem(Handle(), ins);
     TNode* n = node.get();
     FNodes.push_back(std::move(node));
     return n;
@@ -414,7 +404,7 @@ void TDirectoryOutline::FillNode(TNode* node) {
     it.mask = TVIF_CHILDREN;
     it.hItem = node->Item;
     it.cChildren = names.empty() ? 0 : 1;
-    SendMessageW(Handle(), TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+    treeview::SetItem(Handle(), it);
     if (names.empty()) SetNodeImage(node, false);
 }
 
@@ -424,7 +414,7 @@ void TDirectoryOutline::BuildTree() {
         TScopedValue<bool> building(FBuilding, true);
         TScopeExit redraw([h] { SendMessageW(h, WM_SETREDRAW, TRUE, 0); });
         SendMessageW(h, WM_SETREDRAW, FALSE, 0);
-        SendMessageW(h, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+        treeview::DeleteAll(h);
         FNodes.clear();
         std::wstring dir = EffectiveDirectory();
         std::wstring root = folders::PathRoot(dir);
@@ -442,23 +432,22 @@ void TDirectoryOutline::BuildTree() {
                     }
                 // A folder that is gone or cannot be seen: stop at the last one that is.
                 if (!next) break;
-                SendMessageW(h, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node->Item));
+                treeview::Expand(h, node->Item);
                 node = next;
             }
             FillNode(node);
-            SendMessageW(h, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node->Item));
-            SendMessageW(h, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node->Item));
+            treeview::Expand(h, node->Item);
+            treeview::SelectItem(h, node->Item);
         }
     }
     // Scrolled to once the window draws again: it keeps no scrolling before.
     // The subfolders of Directory come into view as far as they fit under it.
-    if (auto selected = reinterpret_cast<HTREEITEM>(SendMessageW(h, TVM_GETNEXTITEM, TVGN_CARET, 0))) {
+    if (HTREEITEM selected = treeview::Selected(h)) {
         HTREEITEM last = nullptr;
-        for (auto c = reinterpret_cast<HTREEITEM>(SendMessageW(h, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(selected)));
-             c; c = reinterpret_cast<HTREEITEM>(SendMessageW(h, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(c))))
+        for (HTREEITEM c = treeview::NextItem(h, TVGN_CHILD, selected); c; c = treeview::NextItem(h, TVGN_NEXT, c))
             last = c;
-        if (last) SendMessageW(h, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(last));
-        SendMessageW(h, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(selected));
+        if (last) treeview::EnsureVisible(h, last);
+        treeview::EnsureVisible(h, selected);
     }
     InvalidateRect(h, nullptr, TRUE);
 }
@@ -475,11 +464,10 @@ void TDirectoryOutline::SelectionChanged(HTREEITEM item) {
 void TDirectoryOutline::DrawWithoutFocus(HDC dc, TNode* node) {
     HWND h = Handle();
     if (GetFocus() != h) return;
-    auto caret = reinterpret_cast<HTREEITEM>(SendMessageW(h, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    HTREEITEM caret = treeview::Selected(h);
     if (caret != node->Item) return;
     RECT text{};
-    std::memcpy(&text, &caret, sizeof caret);
-    if (!SendMessageW(h, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text))) return;
+    if (!treeview::TextRect(h, caret, text)) return;
     HBRUSH b = CreateSolidBrush(GetSysColor(COLOR_HIGHLIGHT));
     FillRect(dc, &text, b);
     DeleteObject(b);
@@ -520,21 +508,19 @@ LRESULT TDirectoryOutline::CustomDraw(NMTVCUSTOMDRAW* cd) {
         it.mask = TVIF_CHILDREN | TVIF_STATE;
         it.hItem = item;
         it.stateMask = TVIS_EXPANDED;
-        SendMessageW(Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+        treeview::GetItem(Handle(), it);
         if (it.cChildren == 0) return CDRF_DODEFAULT;
         // The top-level items have a button only with their lines at the root.
-        if (!SendMessageW(Handle(), TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(item)) &&
+        if (!treeview::Parent(Handle(), item) &&
             !(style & TVS_LINESATROOT))
             return CDRF_DODEFAULT;
         TBitmap* pic = FPictures[(it.state & TVIS_EXPANDED) ? kMinus : kPlus].get();
         if (pic->Empty()) return CDRF_DODEFAULT;
-        // The message takes the item in the rectangle it fills.
         RECT text{};
-        std::memcpy(&text, &item, sizeof item);
-        if (!SendMessageW(Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text))) return CDRF_DODEFAULT;
+        if (!treeview::TextRect(Handle(), item, text)) return CDRF_DODEFAULT;
         int imageWidth = 0, imageHeight = 0;
         if (FImages) ImageList_GetIconSize(FImages, &imageWidth, &imageHeight);
-        int indent = static_cast<int>(SendMessageW(Handle(), TVM_GETINDENT, 0, 0));
+        int indent = treeview::Indent(Handle());
         int right = text.left - (FImages ? imageWidth + 3 : 0);
         RECT cell{right - indent, text.top, right, text.bottom};
         HBRUSH b = CreateSolidBrush(ColorToRGB(Color()));

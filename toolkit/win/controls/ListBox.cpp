@@ -1,6 +1,7 @@
 #include "toolkit/win/controls/ListBox.h"
 
 #include "toolkit/core/ClassBuilder.h"
+#include "toolkit/win/controls/OwnerDrawItems.h"
 
 #include <algorithm>
 
@@ -216,28 +217,14 @@ void TListBox::DrawItem(int32_t index, const RECT& rect, TOwnerDrawState state) 
         OnDrawItem(this, index, rect, state);
         return;
     }
-    bool selected = state.Contains(odSelected);
-    FCanvas->Brush()->SetColor(selected ? clHighlight : Color());
-    FCanvas->FillRect(rect);
-    if (index < 0 || index >= FItems->Count()) return;
-    RECT r = rect;
-    r.left += 2;
-    DrawControlText(FCanvas->Handle(), *Font(), r, FItems->Get(index), DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX,
-                    selected ? clHighlightText : Font()->Color());
+    ownerdraw::DrawPlainItem(*FCanvas, *Font(), Color(), *FItems, index, rect, state.Contains(odSelected));
     if (state.Contains(odFocused)) FCanvas->DrawFocusRect(rect);
 }
 
 void TListBox::WmDrawItem(const DRAWITEMSTRUCT& item) {
-    FCanvas->SetHandle(item.hDC);
-    try {
-        FCanvas->Font()->Assign(Font());
-        DrawItem(static_cast<int32_t>(static_cast<int>(item.itemID)), item.rcItem,
-                 TOwnerDrawState::FromBits(item.itemState & 0x1F));
-    } catch (...) {
-        FCanvas->SetHandle(nullptr);
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
+    ownerdraw::DrawItem(*FCanvas, Font(), item, [this](int32_t index, const RECT& rect, TOwnerDrawState state) {
+        DrawItem(index, rect, state);
+    });
 }
 
 void TListBox::WndProc(TMessage& m) {
@@ -252,9 +239,7 @@ void TListBox::WndProc(TMessage& m) {
         return;
     case CN_MEASUREITEM: {
         auto& mi = *reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
-        int32_t height = FItemHeight;
-        if (FStyle == lbOwnerDrawVariable) OnMeasureItem(this, static_cast<int32_t>(mi.itemID), height);
-        mi.itemHeight = static_cast<UINT>(std::clamp(height, 1, 255));
+        ownerdraw::MeasureItem(mi, FItemHeight, FStyle == lbOwnerDrawVariable, OnMeasureItem, this);
         m.Result = TRUE;
         return;
     }

@@ -1,5 +1,6 @@
 #include "toolkit/win/controls/ListView.h"
 
+#include "toolkit/win/controls/ListViewMessages.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/win/graphics/Colors.h"
 #include "toolkit/win/window/Messages.h"
@@ -88,12 +89,12 @@ int TListItems::Add(const std::string& caption, const std::vector<std::string>& 
 void TListItems::Delete(int index) {
     At(index);
     FItems.erase(FItems.begin() + index);
-    if (FView.HandleAllocated()) SendMessageW(FView.Handle(), LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
+    if (FView.HandleAllocated()) listview::DeleteItem(FView.Handle(), index);
 }
 
 void TListItems::Clear() {
     FItems.clear();
-    if (FView.HandleAllocated()) SendMessageW(FView.Handle(), LVM_DELETEALLITEMS, 0, 0);
+    if (FView.HandleAllocated()) listview::DeleteAll(FView.Handle());
 }
 
 std::string TListItems::Caption(int index) const { return At(index).Caption; }
@@ -178,16 +179,11 @@ void TListView::SetBorderStyle(TFormBorderStyle v) {
 }
 
 int32_t TListView::ItemIndex() {
-    return static_cast<int32_t>(SendMessageW(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return listview::Selected(Handle());
 }
 
 void TListView::SetItemIndex(int32_t v) {
-    LVITEMW item{};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
-    if (v < 0) return;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(v), reinterpret_cast<LPARAM>(&item));
+    listview::SelectOnly(Handle(), v);
 }
 
 void TListView::CreateParams(TCreateParams& p) {
@@ -206,13 +202,13 @@ void TListView::CreateParams(TCreateParams& p) {
 void TListView::ApplyExtendedStyle() {
     if (!HandleAllocated()) return;
     DWORD ex = (FRowSelect ? LVS_EX_FULLROWSELECT : 0) | (FGridLines ? LVS_EX_GRIDLINES : 0);
-    SendMessageW(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES, ex);
+    listview::SetExtendedStyle(Handle(), LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES, ex);
 }
 
 void TListView::UpdateColumns() {
     if (!HandleAllocated() || HasState(csDestroying)) return;
     HWND h = Handle();
-    while (SendMessageW(h, LVM_DELETECOLUMN, 0, 0)) {}
+    while (listview::DeleteColumn(h, 0)) {}
     for (int i = 0; i < FColumns->Count(); ++i) {
         TListColumn* c = FColumns->Items(i);
         std::wstring text = win::Wide(c->FCaption);
@@ -222,8 +218,8 @@ void TListView::UpdateColumns() {
         col.cx = c->FWidth;
         col.pszText = text.data();
         col.iSubItem = i;
-        SendMessageW(h, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&col));
-        if (c->FAutoSize) SendMessageW(h, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(i), LVSCW_AUTOSIZE_USEHEADER);
+        listview::InsertColumn(h, i, col);
+        if (c->FAutoSize) listview::SetColumnWidth(h, i, LVSCW_AUTOSIZE_USEHEADER);
     }
 }
 
@@ -235,22 +231,15 @@ void TListView::InsertItemWindow(int index) {
     item.mask = LVIF_TEXT;
     item.iItem = index;
     item.pszText = text.data();
-    int at = static_cast<int>(SendMessageW(h, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-    for (size_t s = 0; s < data.SubItems.size(); ++s) {
-        std::wstring sub = win::Wide(data.SubItems[s]);
-        LVITEMW si{};
-        si.iSubItem = static_cast<int>(s + 1);
-        si.pszText = sub.data();
-        SendMessageW(h, LVM_SETITEMTEXTW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&si));
-    }
+    int at = listview::InsertItem(h, item);
+    for (size_t s = 0; s < data.SubItems.size(); ++s)
+        listview::SetItemText(h, at, static_cast<int>(s + 1), win::Wide(data.SubItems[s]));
 }
 
 void TListView::InitializeWnd() {
     TWinControl::InitializeWnd();
     HWND h = Handle();
-    COLORREF back = ColorToRGB(Color());
-    SendMessageW(h, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(back));
-    SendMessageW(h, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(back));
+    listview::SetBackColor(h, ColorToRGB(Color()));
     ApplyExtendedStyle();
     UpdateColumns();
     for (int i = 0; i < FItems.Count(); ++i) InsertItemWindow(i);
@@ -262,7 +251,7 @@ void TListView::SaveWndState() {
     for (int i = 0; i < FColumns->Count(); ++i) {
         TListColumn* c = FColumns->Items(i);
         if (c->FAutoSize) continue;
-        int w = static_cast<int>(SendMessageW(Handle(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
+        int w = listview::ColumnWidth(Handle(), i);
         if (w > 0) c->FWidth = w;
     }
 }

@@ -4,7 +4,7 @@
 // so a new window gets them back. The report view's header is the list
 // view's own inner child window.
 #include "toolkit/core/Collection.h"
-#include "toolkit/win/controls/ControlsGroupBTypes.h"
+#include "toolkit/win/controls/SortType.h"
 #include "toolkit/win/controls/StdCtrlTypes.h"
 #include "toolkit/win/window/WinControl.h"
 

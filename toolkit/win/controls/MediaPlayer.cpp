@@ -1,6 +1,7 @@
 #include "toolkit/win/controls/MediaPlayer.h"
 
 #include "toolkit/core/ClassBuilder.h"
+#include "toolkit/core/ScopeGuard.h"
 #include "toolkit/win/window/Application.h"
 
 #include <mmsystem.h>
@@ -304,13 +305,9 @@ void TMediaPlayer::ClickButton(TMPBtnType button) {
     if (!doDefault) return;
     // Without an open device there is nothing to play, stop or eject.
     if (DeviceOpen()) {
-        try {
-            DoAction(button);
-        } catch (...) {
-            UpdateModeButtons();
-            throw;
-        }
-        UpdateModeButtons();
+        // The buttons follow the device's mode, also after an action that failed.
+        TScopeExit update([this] { UpdateModeButtons(); });
+        DoAction(button);
     }
     OnPostClick(this, button);
 }

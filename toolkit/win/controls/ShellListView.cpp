@@ -3,6 +3,7 @@
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/core/Text.h"
 #include "toolkit/win/controls/FolderListing.h"
+#include "toolkit/win/controls/ListViewMessages.h"
 #include "toolkit/win/graphics/Colors.h"
 #include "toolkit/win/graphics/Font.h"
 #include "toolkit/win/window/Messages.h"
@@ -268,7 +269,7 @@ bool TShellListView::ItemIsFolder(int index) { return At(index).Folder; }
 
 int32_t TShellListView::ItemIndex() {
     if (!HandleAllocated()) return FSavedIndex;
-    return static_cast<int32_t>(SendMessageW(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return listview::Selected(Handle());
 }
 
 void TShellListView::SetItemIndex(int32_t v) {
@@ -276,13 +277,9 @@ void TShellListView::SetItemIndex(int32_t v) {
         FSavedIndex = v;
         return;
     }
-    LVITEMW item{};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
-    if (v < 0 || v >= ItemCount()) return;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(v), reinterpret_cast<LPARAM>(&item));
-    SendMessageW(Handle(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(v), FALSE);
+    bool listed = v >= 0 && v < ItemCount();
+    listview::SelectOnly(Handle(), listed ? v : -1);
+    if (listed) listview::EnsureVisible(Handle(), v);
 }
 
 // --- navigation ------------------------------------------------------------------
@@ -428,10 +425,8 @@ void TShellListView::CreateParams(TCreateParams& p) {
 
 void TShellListView::ApplyColor() {
     if (!HandleAllocated()) return;
-    COLORREF back = ColorToRGB(Color());
-    SendMessageW(Handle(), LVM_SETBKCOLOR, 0, static_cast<LPARAM>(back));
-    SendMessageW(Handle(), LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(back));
-    SendMessageW(Handle(), LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Font()->Color())));
+    listview::SetBackColor(Handle(), ColorToRGB(Color()));
+    listview::SetTextColor(Handle(), ColorToRGB(Font()->Color()));
 }
 
 void TShellListView::FontChanged() {
@@ -443,8 +438,8 @@ void TShellListView::InitializeWnd() {
     TWinControl::InitializeWnd();
     HWND h = Handle();
     ApplyColor();
-    SendMessageW(h, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(SystemImages(true)));
-    SendMessageW(h, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(SystemImages(false)));
+    listview::SetImages(h, LVSIL_SMALL, SystemImages(true));
+    listview::SetImages(h, LVSIL_NORMAL, SystemImages(false));
     struct {
         const wchar_t* Caption;
         int Width;
@@ -460,7 +455,7 @@ void TShellListView::InitializeWnd() {
         col.cx = columns[i].Width;
         col.pszText = const_cast<wchar_t*>(columns[i].Caption);
         col.iSubItem = i;
-        SendMessageW(h, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&col));
+        listview::InsertColumn(h, i, col);
     }
     if (FAutoRefresh) SetTimer(h, kRefreshTimer, kRefreshMillis, nullptr);
     if (HasState(csLoading)) return;
@@ -472,7 +467,7 @@ void TShellListView::InitializeWnd() {
 
 void TShellListView::SaveWndState() {
     TWinControl::SaveWndState();
-    FSavedIndex = static_cast<int32_t>(SendMessageW(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    FSavedIndex = listview::Selected(Handle());
     KillTimer(Handle(), kRefreshTimer);
 }
 
@@ -480,7 +475,7 @@ void TShellListView::FillWindow() {
     if (!HandleAllocated()) return;
     HWND h = Handle();
     SendMessageW(h, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(h, LVM_DELETEALLITEMS, 0, 0);
+    listview::DeleteAll(h);
     for (int i = 0; i < static_cast<int>(FEntries.size()); ++i) InsertItemWindow(i);
     SendMessageW(h, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(h, nullptr, TRUE);
@@ -497,15 +492,10 @@ void TShellListView::InsertItemWindow(int index) {
     item.pszText = text.data();
     item.iImage = kind.Icon;
     item.lParam = index;
-    int at = static_cast<int>(SendMessageW(h, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    int at = listview::InsertItem(h, item);
     std::wstring subs[3] = {e.Folder ? std::wstring() : win::Wide(folders::FormatFileSize(e.Size)), kind.Type,
                             win::Wide(folders::FormatFileTime(e.Modified))};
-    for (int s = 0; s < 3; ++s) {
-        LVITEMW si{};
-        si.iSubItem = s + 1;
-        si.pszText = subs[s].data();
-        SendMessageW(h, LVM_SETITEMTEXTW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&si));
-    }
+    for (int s = 0; s < 3; ++s) listview::SetItemText(h, at, s + 1, subs[s]);
 }
 
 void TShellListView::WndProc(TMessage& m) {

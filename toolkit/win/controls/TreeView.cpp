@@ -1,5 +1,6 @@
 #include "toolkit/win/controls/TreeView.h"
 
+#include "toolkit/win/controls/TreeViewMessages.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/win/graphics/Colors.h"
 #include "toolkit/win/window/Messages.h"
@@ -25,7 +26,7 @@ TTreeNode* TTreeNodes::AddChild(TTreeNode* parent, const std::string& text) {
 }
 
 void TTreeNodes::Clear() {
-    if (FView.HandleAllocated()) SendMessageW(FView.Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    if (FView.HandleAllocated()) treeview::DeleteAll(FView.Handle());
     FRoots.clear();
     FAll.clear();
 }
@@ -67,13 +68,13 @@ TTreeView::~TTreeView() {
 int32_t TTreeView::Indent() const {
     if (FIndent >= 0) return FIndent;
     auto* self = const_cast<TTreeView*>(this);
-    return HandleAllocated() ? static_cast<int32_t>(SendMessageW(self->Handle(), TVM_GETINDENT, 0, 0)) : 0;
+    return HandleAllocated() ? treeview::Indent(self->Handle()) : 0;
 }
 
 void TTreeView::SetIndent(int32_t v) {
     if (v < 0) return;
     FIndent = v;
-    if (HandleAllocated()) SendMessageW(Handle(), TVM_SETINDENT, static_cast<WPARAM>(v), 0);
+    if (HandleAllocated()) treeview::SetIndent(Handle(), v);
 }
 
 void TTreeView::SetStyleFlag(bool& field, bool v) {
@@ -104,23 +105,19 @@ void TTreeView::SetBorderStyle(TFormBorderStyle v) {
 }
 
 TTreeNode* TTreeView::Selected() {
-    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_GETNEXTITEM, TVGN_CARET, 0));
+    HTREEITEM item = treeview::Selected(Handle());
     if (!item) return nullptr;
-    TVITEMW tv{};
-    tv.mask = TVIF_PARAM;
-    tv.hItem = item;
-    SendMessageW(Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
-    return reinterpret_cast<TTreeNode*>(tv.lParam);
+    return reinterpret_cast<TTreeNode*>(treeview::ItemData(Handle(), item));
 }
 
 void TTreeView::SetSelected(TTreeNode* node) {
-    SendMessageW(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node ? node->FItem : nullptr));
+    treeview::SelectItem(Handle(), node ? node->FItem : nullptr);
 }
 
 // Text order when sorting by text; the tree view has no data to sort by.
 void TTreeView::SortNodes(TTreeNode* parent) {
     if (FSortType != stText && FSortType != stBoth) return;
-    SendMessageW(Handle(), TVM_SORTCHILDREN, FALSE, reinterpret_cast<LPARAM>(parent ? parent->FItem : TVI_ROOT));
+    treeview::SortChildren(Handle(), parent ? parent->FItem : TVI_ROOT);
 }
 
 void TTreeView::InsertNodeWindow(TTreeNode* node) {
@@ -131,7 +128,7 @@ void TTreeView::InsertNodeWindow(TTreeNode* node) {
     ins.item.mask = TVIF_TEXT | TVIF_PARAM;
     ins.item.pszText = text.data();
     ins.item.lParam = reinterpret_cast<LPARAM>(node);
-    node->FItem = reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
+    node->FItem = treeview::InsertItem(Handle(), ins);
 }
 
 void TTreeView::CreateParams(TCreateParams& p) {
@@ -149,8 +146,8 @@ void TTreeView::CreateParams(TCreateParams& p) {
 void TTreeView::InitializeWnd() {
     TWinControl::InitializeWnd();
     HWND h = Handle();
-    SendMessageW(h, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
-    if (FIndent >= 0) SendMessageW(h, TVM_SETINDENT, static_cast<WPARAM>(FIndent), 0);
+    treeview::SetBackColor(h, ColorToRGB(Color()));
+    if (FIndent >= 0) treeview::SetIndent(h, FIndent);
     // Nodes were made parents first, so each parent is in the window before its children.
     for (auto& n : FItems.FAll) InsertNodeWindow(n.get());
     SortNodes(nullptr);

@@ -1,7 +1,7 @@
 #pragma once
 // TTreeView: the system's tree view. Nodes are made at run time and kept by
 // the object, so a new window (for a new style) gets them back.
-#include "toolkit/win/controls/ControlsGroupBTypes.h"
+#include "toolkit/win/controls/SortType.h"
 #include "toolkit/win/controls/StdCtrlTypes.h"
 #include "toolkit/win/window/WinControl.h"
 

@@ -3,13 +3,14 @@
 // foreground and the right one the background (marked FG, BG or FB), the
 // indexes never leave 0..15, and only settings that differ from the defaults
 // are stored.
-#include "CtlsCTestSupport.h"
+#include "ControlsTestSupport.h"
+#include "toolkit/win/controls/ColorGrid.h"
 
-using namespace ctlsctest;
+using namespace ctltest;
 
 namespace {
 
-using ColorGridTest = GroupCForm;
+using ColorGridTest = ShownForm;
 
 // The inside of a cell, clear of the line between cells.
 RECT Inside(const RECT& r) {

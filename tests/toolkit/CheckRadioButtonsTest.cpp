@@ -2,9 +2,11 @@
 // with only non-default values stored, clicks cycle a check box's state and
 // leave one radio button of a parent checked, and re-creating the window
 // keeps the state.
-#include "CtlsATestSupport.h"
+#include "ControlsTestSupport.h"
+#include "toolkit/win/controls/CheckBox.h"
+#include "toolkit/win/controls/RadioButton.h"
 
-using namespace ctlsatest;
+using namespace ctltest;
 
 namespace {
 
@@ -12,7 +14,7 @@ void ClickButton(TWinControl* c) { SendMessageW(c->Handle(), BM_CLICK, 0, 0); }
 
 } // namespace
 
-using CheckRadioTest = CtlsAForm;
+using CheckRadioTest = ShownForm;
 
 TEST_F(CheckRadioTest, WindowsComeAndGo) {
     int before = ChildWindowCount(form->Handle());

@@ -1,13 +1,14 @@
 // OLE containers: the empty container shows its border on the window colour
 // with its caption centred, the border comes and goes with BorderStyle, and
 // only settings that differ from the defaults are stored.
-#include "CtlsCTestSupport.h"
+#include "ControlsTestSupport.h"
+#include "toolkit/win/controls/OleContainer.h"
 
-using namespace ctlsctest;
+using namespace ctltest;
 
 namespace {
 
-using OleContainerTest = GroupCForm;
+using OleContainerTest = ShownForm;
 
 // The bounding box of the pixels in an image that are not of colour c.
 RECT InkBox(const TWindowImage& img, COLORREF c) {

@@ -1,15 +1,16 @@
 // Month calendars: day counts and calendar dates agree, the date goes into
 // the window and comes back from the window's choice with its time of day,
 // the stored date is the exact value, and new windows keep the values.
-#include "CtlsBTestSupport.h"
+#include "ControlsTestSupport.h"
+#include "toolkit/win/controls/MonthCalendar.h"
 
 #include <cstring>
 
-using namespace ctlsbtest;
+using namespace ctltest;
 
 namespace {
 
-using CalendarTest = GroupBForm;
+using CalendarTest = ShownForm;
 
 SYSTEMTIME Selected(TMonthCalendar* cal) {
     SYSTEMTIME st{};

@@ -1,7 +1,8 @@
 // The media player's device: opening needs a file or a device type, failures
 // of the device come back as exceptions (reported, never a crash or a box
 // in a test), and with no device open the buttons do nothing harmful.
-#include "CtlsCTestSupport.h"
+#include "ControlsTestSupport.h"
+#include "toolkit/win/controls/MediaPlayer.h"
 
 #include "toolkit/win/window/ModalUI.h"
 
@@ -10,12 +11,12 @@
 #include <cstdio>
 #include <fstream>
 
-using namespace ctlsctest;
+using namespace ctltest;
 using namespace fw::mpbtn;
 
 namespace {
 
-using MediaDeviceTest = GroupCForm;
+using MediaDeviceTest = ShownForm;
 
 // A short silent sound file in the temporary folder.
 std::string MakeWave(const char* name) {
@@ -94,7 +95,7 @@ TEST_F(MediaDeviceTest, AnAutomaticOpenThatFailsIsReportedAndTheFormStillLoads) 
 }
 
 TEST_F(MediaDeviceTest, ASoundFileOpensPlaysAndCloses) {
-    std::string path = MakeWave("fw_ctlsc_silence.wav");
+    std::string path = MakeWave("fw_media_silence.wav");
     auto* mp = Make<TMediaPlayer>("MediaPlayer1");
     mp->SetFileName(path);
     mp->SetDeviceType(dtWaveAudio);

@@ -2,9 +2,13 @@
 // user's scrolling and run the events once, ranges keep Min <= Max, turning
 // the control re-creates its window with the values kept, the up-down works
 // its buddy, and properties round-trip with only non-default values stored.
-#include "CtlsATestSupport.h"
+#include "ControlsTestSupport.h"
+#include "toolkit/win/controls/ProgressBar.h"
+#include "toolkit/win/controls/ScrollBar.h"
+#include "toolkit/win/controls/TrackBar.h"
+#include "toolkit/win/controls/UpDown.h"
 
-using namespace ctlsatest;
+using namespace ctltest;
 
 namespace {
 
@@ -14,7 +18,7 @@ void Scroll(TForm* form, TWinControl* bar, UINT msg, int code) {
 
 } // namespace
 
-using RangeTest = CtlsAForm;
+using RangeTest = ShownForm;
 
 TEST_F(RangeTest, WindowsComeAndGo) {
     int before = ChildWindowCount(form->Handle());

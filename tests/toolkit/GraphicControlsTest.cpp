@@ -1,9 +1,12 @@
 // Shapes, bevels and splitters: what shapes and bevels paint on their
 // parent, a splitter dragged resizing its neighbour within MinSize, and
 // properties round-tripping with only non-default values stored.
-#include "CtlsATestSupport.h"
+#include "ControlsTestSupport.h"
+#include "toolkit/win/controls/Bevel.h"
+#include "toolkit/win/controls/Shape.h"
+#include "toolkit/win/controls/Splitter.h"
 
-using namespace ctlsatest;
+using namespace ctltest;
 
 namespace {
 
@@ -16,9 +19,9 @@ void Drag(TForm* form, POINT from, POINT to) {
 
 } // namespace
 
-using GraphicCtlsTest = CtlsAForm;
+using GraphicControlsTest = ShownForm;
 
-TEST_F(GraphicCtlsTest, ShapesPaintWithTheirPenAndBrush) {
+TEST_F(GraphicControlsTest, ShapesPaintWithTheirPenAndBrush) {
     auto* shape = new TShape(form);
     shape->SetParent(form);
     shape->SetBounds(10, 10, 60, 40);
@@ -47,7 +50,7 @@ TEST_F(GraphicCtlsTest, ShapesPaintWithTheirPenAndBrush) {
     EXPECT_EQ(round.At(40, 30), red);
 }
 
-TEST_F(GraphicCtlsTest, BevelsPaintShadowAndHighlight) {
+TEST_F(GraphicControlsTest, BevelsPaintShadowAndHighlight) {
     auto* bevel = new TBevel(form);
     bevel->SetParent(form);
     bevel->SetBounds(100, 10, 50, 40);
@@ -89,7 +92,7 @@ TEST_F(GraphicCtlsTest, BevelsPaintShadowAndHighlight) {
     EXPECT_EQ(spacer.Count(bevel->BoundsRect(), shadow) + spacer.Count(bevel->BoundsRect(), light), 0);
 }
 
-TEST_F(GraphicCtlsTest, DraggingASplitterResizesItsNeighbour) {
+TEST_F(GraphicControlsTest, DraggingASplitterResizesItsNeighbour) {
     // A splitter without a window between two windowed panels: aligned
     // controls stack in the order of their positions, windows or not.
     auto* left = new TPanel(form);
@@ -149,7 +152,7 @@ TEST_F(GraphicCtlsTest, DraggingASplitterResizesItsNeighbour) {
     EXPECT_EQ(top->Height(), 120);
 }
 
-TEST_F(GraphicCtlsTest, PropertiesRoundTripAndDefaultsAreNotStored) {
+TEST_F(GraphicControlsTest, PropertiesRoundTripAndDefaultsAreNotStored) {
     auto* shape = new TShape(form);
     shape->SetName("Shape1");
     shape->SetParent(form);

@@ -2,22 +2,22 @@
 // folders first and in name order when sorted, filters by object type, goes
 // into folders and back up, keeps its listing in new windows, renames only
 // to sound names, and stores only what differs from its defaults.
-#include "CtlsDTestSupport.h"
+#include "FolderTestSupport.h"
 
 #include <shlobj.h>
 
 #include <algorithm>
 
-using namespace ctlsdtest;
+using namespace foldertest;
 
 namespace {
 
-using ShellListViewTest = GroupDForm;
+using ShellListViewTest = ShownForm;
 
 std::vector<std::wstring> Names(HWND lv) {
     std::vector<std::wstring> out;
-    int n = static_cast<int>(SendMessageW(lv, LVM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < n; ++i) out.push_back(ListItemText(lv, i, 0));
+    int n = listview::ItemCount(lv);
+    for (int i = 0; i < n; ++i) out.push_back(listview::ItemText(lv, i, 0));
     return out;
 }
 
@@ -78,13 +78,13 @@ TEST_F(ShellListViewTest, ListsTheRealEntriesFoldersFirstInNameOrder) {
     EXPECT_TRUE(lv->ItemIsFolder(2));
     EXPECT_FALSE(lv->ItemIsFolder(3));
     EXPECT_EQ(lv->ItemPath(4), t.AtUtf8(L"b.txt"));
-    EXPECT_EQ(ListItemText(h, 0, 1), L"") << "folders have no size";
-    EXPECT_EQ(ListItemText(h, 3, 1), L"0 KB");
-    EXPECT_EQ(ListItemText(h, 4, 1), L"2 KB");
-    EXPECT_EQ(ListItemText(h, 5, 1), L"5 KB");
-    EXPECT_FALSE(ListItemText(h, 4, 2).empty()) << "a type";
-    EXPECT_NE(ListItemText(h, 4, 2), ListItemText(h, 0, 2)) << "files and folders are of other types";
-    std::wstring modified = ListItemText(h, 4, 3);
+    EXPECT_EQ(listview::ItemText(h, 0, 1), L"") << "folders have no size";
+    EXPECT_EQ(listview::ItemText(h, 3, 1), L"0 KB");
+    EXPECT_EQ(listview::ItemText(h, 4, 1), L"2 KB");
+    EXPECT_EQ(listview::ItemText(h, 5, 1), L"5 KB");
+    EXPECT_FALSE(listview::ItemText(h, 4, 2).empty()) << "a type";
+    EXPECT_NE(listview::ItemText(h, 4, 2), listview::ItemText(h, 0, 2)) << "files and folders are of other types";
+    std::wstring modified = listview::ItemText(h, 4, 3);
     ASSERT_EQ(modified.size(), 16u) << win::Narrow(modified);
     EXPECT_EQ(modified[4], L'-');
     EXPECT_EQ(modified[13], L':');
@@ -121,8 +121,7 @@ TEST_F(ShellListViewTest, DoubleClickEntersAFolderAndBackspaceGoesUpNotAboveRoot
     lv->OnChange.Bind([&](TObject*) { ++changes; });
 
     RECT r{};
-    r.left = LVIR_LABEL;
-    ASSERT_TRUE(SendMessageW(h, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r)));
+    ASSERT_TRUE(listview::ItemRect(h, 0, r, LVIR_LABEL));
     LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageW(h, WM_LBUTTONUP, 0, at);

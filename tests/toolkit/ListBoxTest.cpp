@@ -1,9 +1,10 @@
 // List boxes: items live in the window and survive every re-creating
 // property, selections and clicks come from the window, properties
 // round-trip with only non-default values stored.
-#include "CtlsATestSupport.h"
+#include "ControlsTestSupport.h"
+#include "toolkit/win/controls/ListBox.h"
 
-using namespace ctlsatest;
+using namespace ctltest;
 
 namespace {
 
@@ -15,7 +16,7 @@ std::vector<std::string> ItemsOf(const TListBox* list) {
 
 } // namespace
 
-using ListBoxTest = CtlsAForm;
+using ListBoxTest = ShownForm;
 
 TEST_F(ListBoxTest, WindowsComeAndGo) {
     int before = ChildWindowCount(form->Handle());

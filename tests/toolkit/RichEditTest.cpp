@@ -1,13 +1,14 @@
 // Rich edits: the lines are the window's text, changes are reported, the
 // window's settings follow the properties, new windows keep the text, and
 // only what differs from the defaults is stored.
-#include "CtlsBTestSupport.h"
+#include "ControlsTestSupport.h"
+#include "toolkit/win/controls/RichEdit.h"
 
 #include <richedit.h>
 
-using namespace ctlsbtest;
+using namespace ctltest;
 
-using RichEditTest = GroupBForm;
+using RichEditTest = ShownForm;
 
 TEST_F(RichEditTest, WindowsComeAndGo) {
     int before = ChildWindowCount(form->Handle());

@@ -1,18 +1,21 @@
 // The three controls together on a shown form, as a user sees them: what
 // reaches the screen is the buttons' glyphs, the container's caption and the
-// grid's colours. Set FW_CTLSC_SHOT to a file name to keep the picture.
-#include "CtlsCTestSupport.h"
+// grid's colours. Set FW_FORM_SHOT to a file name to keep the picture.
+#include "ControlsTestSupport.h"
+#include "toolkit/win/controls/ColorGrid.h"
+#include "toolkit/win/controls/MediaPlayer.h"
+#include "toolkit/win/controls/OleContainer.h"
 
 #include "toolkit/win/graphics/Bitmap.h"
 
 #include <cstdlib>
 
-using namespace ctlsctest;
+using namespace ctltest;
 using namespace fw::mpbtn;
 
 namespace {
 
-using GroupCScreenTest = GroupCForm;
+using FormScreenTest = ShownForm;
 
 // The screen's pixels under a window's client area.
 struct TScreenImage {
@@ -47,7 +50,7 @@ RECT Offset(RECT r, const TControl* c) {
 
 } // namespace
 
-TEST_F(GroupCScreenTest, AllThreeReachTheScreen) {
+TEST_F(FormScreenTest, AllThreeReachTheScreen) {
     form->SetColor(clBtnFace);
     auto* mp = Make<TMediaPlayer>("MediaPlayer1");
     mp->SetBounds(16, 16, 253, 50);
@@ -73,5 +76,5 @@ TEST_F(GroupCScreenTest, AllThreeReachTheScreen) {
     EXPECT_GT(shot.Count(Offset(grid->CellRect(9), grid), win::Rgb(0xFF, 0, 0)), 40) << "the small grid's red cell";
     EXPECT_GT(shot.Count(Offset(big->CellRect(12), big), win::Rgb(0, 0, 0xFF)), 500) << "the large grid's blue cell";
 
-    if (const char* file = std::getenv("FW_CTLSC_SHOT")) shot.bitmap->SaveToFile(file);
+    if (const char* file = std::getenv("FW_FORM_SHOT")) shot.bitmap->SaveToFile(file);
 }

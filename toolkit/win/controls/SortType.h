@@ -1,5 +1,5 @@
 #pragma once
-// Value types shared by the list view and the tree view.
+// How the list view and the tree view keep their items in order.
 #include "toolkit/core/Enums.h"
 
 namespace fw {

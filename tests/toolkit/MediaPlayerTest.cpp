@@ -2,16 +2,17 @@
 // buttons, a press at a button's centre reports that button once released
 // over it, hidden and disabled buttons take no clicks, the keyboard moves
 // between buttons, and only settings that differ from the defaults are stored.
-#include "CtlsCTestSupport.h"
+#include "ControlsTestSupport.h"
+#include "toolkit/win/controls/MediaPlayer.h"
 
 #include "toolkit/win/window/ModalUI.h"
 
-using namespace ctlsctest;
+using namespace ctltest;
 using namespace fw::mpbtn;
 
 namespace {
 
-using MediaPlayerTest = GroupCForm;
+using MediaPlayerTest = ShownForm;
 
 struct Clicks {
     std::vector<TMPBtnType> clicked, posted;

@@ -2,25 +2,24 @@
 // to Directory, fills other items only when they are opened, follows the
 // selection, survives missing and very deep folders, and stores only what
 // differs from its defaults.
-#include "CtlsDTestSupport.h"
+#include "FolderTestSupport.h"
 
-#include <cstring>
-
-using namespace ctlsdtest;
+using namespace foldertest;
 
 namespace {
 
-using DirectoryOutlineTest = GroupDForm;
+using DirectoryOutlineTest = ShownForm;
 
 std::vector<std::wstring> ChildTexts(HWND tv, HTREEITEM item) {
     std::vector<std::wstring> out;
-    for (HTREEITEM c = TreeNext(tv, TVGN_CHILD, item); c; c = TreeNext(tv, TVGN_NEXT, c)) out.push_back(TreeNodeText(tv, c));
+    for (HTREEITEM c = treeview::NextItem(tv, TVGN_CHILD, item); c; c = treeview::NextItem(tv, TVGN_NEXT, c))
+        out.push_back(treeview::ItemText(tv, c));
     return out;
 }
 
 HTREEITEM ChildNamed(HWND tv, HTREEITEM item, const std::wstring& text) {
-    for (HTREEITEM c = TreeNext(tv, TVGN_CHILD, item); c; c = TreeNext(tv, TVGN_NEXT, c))
-        if (TreeNodeText(tv, c) == text) return c;
+    for (HTREEITEM c = treeview::NextItem(tv, TVGN_CHILD, item); c; c = treeview::NextItem(tv, TVGN_NEXT, c))
+        if (treeview::ItemText(tv, c) == text) return c;
     return nullptr;
 }
 
@@ -28,13 +27,13 @@ int ChildFlag(HWND tv, HTREEITEM item) {
     TVITEMW it{};
     it.mask = TVIF_CHILDREN;
     it.hItem = item;
-    SendMessageW(tv, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+    treeview::GetItem(tv, it);
     return it.cChildren;
 }
 
 int Depth(HWND tv, HTREEITEM item) {
     int d = 0;
-    while ((item = TreeNext(tv, TVGN_PARENT, item))) ++d;
+    while ((item = treeview::NextItem(tv, TVGN_PARENT, item))) ++d;
     return d;
 }
 
@@ -89,14 +88,14 @@ TEST_F(DirectoryOutlineTest, ListsTheRealFoldersDownToDirectoryAndFillsOthersWhe
     EXPECT_EQ(o->Drive(), std::string(1, static_cast<char>(t.Root()[0])));
 
     // The top item is the drive, then one item per folder of the path.
-    HTREEITEM top = TreeNext(h, TVGN_ROOT);
-    EXPECT_EQ(TreeNodeText(h, top), Lower(folders::PathRoot(t.Root())));
-    EXPECT_EQ(TreeNext(h, TVGN_NEXT, top), nullptr) << "one drive";
-    HTREEITEM selected = TreeNext(h, TVGN_CARET);
+    HTREEITEM top = treeview::NextItem(h, TVGN_ROOT);
+    EXPECT_EQ(treeview::ItemText(h, top), Lower(folders::PathRoot(t.Root())));
+    EXPECT_EQ(treeview::NextItem(h, TVGN_NEXT, top), nullptr) << "one drive";
+    HTREEITEM selected = treeview::NextItem(h, TVGN_CARET);
     ASSERT_NE(selected, nullptr);
     std::vector<std::wstring> parts = folders::PathParts(t.Root());
     EXPECT_EQ(Depth(h, selected), static_cast<int>(parts.size()));
-    EXPECT_EQ(TreeNodeText(h, selected), Lower(parts.back()));
+    EXPECT_EQ(treeview::ItemText(h, selected), Lower(parts.back()));
 
     // Exactly the subfolders, in name order, lower-cased; no files.
     std::vector<std::wstring> expected{L"alpha", L"beta", L"\u010Daj-\u65E5\u672C", L"gamma"};
@@ -106,29 +105,29 @@ TEST_F(DirectoryOutlineTest, ListsTheRealFoldersDownToDirectoryAndFillsOthersWhe
     ASSERT_TRUE(gamma && alpha);
     EXPECT_EQ(ChildFlag(h, alpha), 0) << "no subfolders, no button";
     EXPECT_EQ(ChildFlag(h, gamma), 1);
-    EXPECT_EQ(TreeNext(h, TVGN_CHILD, gamma), nullptr) << "not listed before it is opened";
+    EXPECT_EQ(treeview::NextItem(h, TVGN_CHILD, gamma), nullptr) << "not listed before it is opened";
     t.Folder(L"gamma\\later");
-    SendMessageW(h, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(gamma));
+    treeview::Expand(h, gamma);
     EXPECT_EQ(ChildTexts(h, gamma), (std::vector<std::wstring>{L"deep", L"later"})) << "read when opened";
 
     // Selecting an item makes it the directory.
     int changes = 0;
     o->OnChange.Bind([&](TObject*) { ++changes; });
-    SendMessageW(h, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(gamma));
+    treeview::SelectItem(h, gamma);
     EXPECT_EQ(o->Directory(), t.AtUtf8(L"gamma"));
     EXPECT_EQ(changes, 1);
     HTREEITEM unicode = ChildNamed(h, selected, L"\u010Daj-\u65E5\u672C");
     ASSERT_NE(unicode, nullptr);
-    SendMessageW(h, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(unicode));
+    treeview::SelectItem(h, unicode);
     EXPECT_EQ(o->Directory(), t.AtUtf8(L"\u010Caj-\u65E5\u672C")) << "the real name, not the shown one";
     EXPECT_EQ(changes, 2);
 
     // Set by the program: the tree opens down to it.
     o->SetDirectory(t.AtUtf8(L"gamma\\deep"));
     EXPECT_EQ(changes, 3);
-    HTREEITEM deep = TreeNext(h, TVGN_CARET);
-    EXPECT_EQ(TreeNodeText(h, deep), L"deep");
-    EXPECT_EQ(TreeNodeText(h, TreeNext(h, TVGN_PARENT, deep)), L"gamma");
+    HTREEITEM deep = treeview::NextItem(h, TVGN_CARET);
+    EXPECT_EQ(treeview::ItemText(h, deep), L"deep");
+    EXPECT_EQ(treeview::ItemText(h, treeview::NextItem(h, TVGN_PARENT, deep)), L"gamma");
     EXPECT_EQ(changes, 3) << "building the tree is no change of its own";
 }
 
@@ -139,7 +138,7 @@ TEST_F(DirectoryOutlineTest, TextCaseChangesWhatIsShownOnly) {
     o->SetDirectory(t.RootUtf8());
     HWND h = o->Handle();
     o->SetTextCase(tcAsIs);
-    HTREEITEM selected = TreeNext(h, TVGN_CARET);
+    HTREEITEM selected = treeview::NextItem(h, TVGN_CARET);
     EXPECT_EQ(ChildTexts(h, selected),
               (std::vector<std::wstring>{L"alpha", L"Beta", L"\u010Caj-\u65E5\u672C", L"gamma"}));
     o->SetTextCase(tcUpperCase);
@@ -157,20 +156,20 @@ TEST_F(DirectoryOutlineTest, MissingFilesAndVeryDeepFoldersDoNotBreakIt) {
     // A folder that is not there: the tree stops at the last one that is.
     o->SetDirectory(t.AtUtf8(L"gone\\further"));
     EXPECT_EQ(o->Directory(), t.AtUtf8(L"gone\\further"));
-    EXPECT_EQ(TreeNodeText(h, TreeNext(h, TVGN_CARET)), Lower(folders::PathParts(t.Root()).back()));
+    EXPECT_EQ(treeview::ItemText(h, treeview::NextItem(h, TVGN_CARET)), Lower(folders::PathParts(t.Root()).back()));
     // Text that is no path at all.
     o->SetDirectory("\xFF\xFE<>|*?\x01");
-    EXPECT_NE(TreeNext(h, TVGN_ROOT), nullptr);
+    EXPECT_NE(treeview::NextItem(h, TVGN_ROOT), nullptr);
     o->SetDirectory(t.RootUtf8());
     o->SetDrive("?");
     EXPECT_EQ(o->Directory(), t.RootUtf8()) << "no such drive letter";
     ASSERT_EQ(o->Drive(), "C");
     o->SetDrive("z");
     EXPECT_EQ(o->Directory(), "Z:\\");
-    EXPECT_EQ(TreeNodeText(h, TreeNext(h, TVGN_CARET)), L"z:\\");
+    EXPECT_EQ(treeview::ItemText(h, treeview::NextItem(h, TVGN_CARET)), L"z:\\");
     // A file is no folder.
     o->SetDirectory(t.AtUtf8(L"file.txt"));
-    EXPECT_EQ(ChildTexts(h, TreeNext(h, TVGN_CARET)).size(), 4u);
+    EXPECT_EQ(ChildTexts(h, treeview::NextItem(h, TVGN_CARET)).size(), 4u);
 
     // Folders nested far beyond the classic path length.
     std::wstring rel;
@@ -182,11 +181,11 @@ TEST_F(DirectoryOutlineTest, MissingFilesAndVeryDeepFoldersDoNotBreakIt) {
     ASSERT_GT(t.At(rel).size(), 400u);
     ASSERT_TRUE(folders::FolderExists(t.At(rel)));
     o->SetDirectory(win::Narrow(t.At(rel)));
-    HTREEITEM last = TreeNext(h, TVGN_CARET);
+    HTREEITEM last = treeview::NextItem(h, TVGN_CARET);
     EXPECT_EQ(Depth(h, last), static_cast<int>(folders::PathParts(t.Root()).size()) + levels);
-    EXPECT_EQ(TreeNodeText(h, last), L"level-23-\u00E9t\u00E9-padding");
-    HTREEITEM parent = TreeNext(h, TVGN_PARENT, last);
-    SendMessageW(h, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(parent));
+    EXPECT_EQ(treeview::ItemText(h, last), L"level-23-\u00E9t\u00E9-padding");
+    HTREEITEM parent = treeview::NextItem(h, TVGN_PARENT, last);
+    treeview::SelectItem(h, parent);
     EXPECT_EQ(o->Directory(), win::Narrow(folders::ParentPath(t.At(rel))));
 }
 
@@ -200,20 +199,20 @@ TEST_F(DirectoryOutlineTest, StylesPicturesAndTheTreeLiveOnInNewWindows) {
     EXPECT_TRUE(style & TVS_HASBUTTONS);
     EXPECT_TRUE(style & TVS_HASLINES);
     EXPECT_TRUE(style & TVS_LINESATROOT);
-    EXPECT_NE(SendMessageW(h, TVM_GETIMAGELIST, TVSIL_NORMAL, 0), 0) << "built-in pictures";
+    EXPECT_NE(treeview::Images(h), nullptr) << "built-in pictures";
 
     o->SetOptions(TOutlineOptions{ooDrawFocusRect});
     EXPECT_NE(o->Handle(), h);
     h = o->Handle();
     EXPECT_FALSE(GetWindowLongPtrW(h, GWL_STYLE) & TVS_LINESATROOT);
-    EXPECT_EQ(ChildTexts(h, TreeNext(h, TVGN_CARET)).size(), 4u) << "the tree is built again";
+    EXPECT_EQ(ChildTexts(h, treeview::NextItem(h, TVGN_CARET)).size(), 4u) << "the tree is built again";
 
     o->SetOutlineStyle(osPlusMinusText);
     h = o->Handle();
     style = static_cast<DWORD>(GetWindowLongPtrW(h, GWL_STYLE));
     EXPECT_TRUE(style & TVS_HASBUTTONS);
     EXPECT_FALSE(style & TVS_HASLINES);
-    EXPECT_EQ(SendMessageW(h, TVM_GETIMAGELIST, TVSIL_NORMAL, 0), 0) << "no pictures in this style";
+    EXPECT_EQ(treeview::Images(h), nullptr) << "no pictures in this style";
     o->SetOutlineStyle(osText);
     EXPECT_FALSE(GetWindowLongPtrW(o->Handle(), GWL_STYLE) & TVS_HASBUTTONS);
 
@@ -222,16 +221,16 @@ TEST_F(DirectoryOutlineTest, StylesPicturesAndTheTreeLiveOnInNewWindows) {
     auto big = Picture(24, 20, clRed);
     o->SetPictureClosed(big.get());
     int w = 0, hh = 0;
-    ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(o->Handle(), TVM_GETIMAGELIST, TVSIL_NORMAL, 0)),
+    ImageList_GetIconSize(treeview::Images(o->Handle()),
                           &w, &hh);
     EXPECT_EQ(w, 24);
     EXPECT_EQ(hh, 20);
     o->SetItemHeight(31);
     o->SetOptions(TOutlineOptions{ooStretchBitmaps});
-    ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(o->Handle(), TVM_GETIMAGELIST, TVSIL_NORMAL, 0)),
+    ImageList_GetIconSize(treeview::Images(o->Handle()),
                           &w, &hh);
     EXPECT_EQ(w, 30);
-    EXPECT_EQ(SendMessageW(o->Handle(), TVM_GETITEMHEIGHT, 0, 0), 31);
+    EXPECT_EQ(treeview::ItemHeight(o->Handle()), 31);
     EXPECT_EQ(o->Directory(), t.RootUtf8());
 }
 
@@ -262,10 +261,9 @@ TEST_F(DirectoryOutlineTest, TheFocusRectangleShowsOnlyWithItsOption) {
     Pump();
     HWND h = o->Handle();
     ASSERT_EQ(GetFocus(), h);
-    HTREEITEM selected = TreeNext(h, TVGN_CARET);
+    HTREEITEM selected = treeview::NextItem(h, TVGN_CARET);
     RECT r{};
-    std::memcpy(&r, &selected, sizeof selected);
-    ASSERT_TRUE(SendMessageW(h, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)));
+    ASSERT_TRUE(treeview::TextRect(h, selected, r));
     // The colours along the top edge of the selected item's text.
     auto edge = [&] {
         TWindowImage image(h, win::Rgb(0, 255, 0));
@@ -285,7 +283,7 @@ TEST_F(DirectoryOutlineTest, DefaultsAreNotStoredAndEveryPropertyRoundTrips) {
     EXPECT_EQ(StoredNames(Store(o, form)), kWindowedDefaults) << "the current folder is not stored";
     EXPECT_EQ(o->Directory(), win::Narrow(folders::NormalizePath(folders::CurrentFolder())));
     int fontHeight = o->ItemHeight();
-    EXPECT_EQ(fontHeight, SendMessageW(o->Handle(), TVM_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ(fontHeight, treeview::ItemHeight(o->Handle()));
     EXPECT_GT(fontHeight, 8);
 
     o->SetDirectory(t.AtUtf8(L"\u010Caj-\u65E5\u672C"));
@@ -323,8 +321,9 @@ TEST_F(DirectoryOutlineTest, DefaultsAreNotStoredAndEveryPropertyRoundTrips) {
     EXPECT_EQ(copy->PictureMinus()->Width(), 12);
     EXPECT_EQ(copy->PictureLeaf()->Canvas()->Pixels(1, 1), clBlack);
     HWND h = copy->Handle();
-    EXPECT_EQ(TreeNodeText(h, TreeNext(h, TVGN_CARET)), L"\u010CAJ-\u65E5\u672C") << "the copy shows the stored folder";
-    EXPECT_EQ(SendMessageW(h, TVM_GETITEMHEIGHT, 0, 0), fontHeight + 5);
+    EXPECT_EQ(treeview::ItemText(h, treeview::Selected(h)), L"\u010CAJ-\u65E5\u672C")
+        << "the copy shows the stored folder";
+    EXPECT_EQ(treeview::ItemHeight(h), fontHeight + 5);
 }
 
 TEST_F(DirectoryOutlineTest, PaletteValuesAreStoredAndReadBack) {
@@ -340,7 +339,7 @@ TEST_F(DirectoryOutlineTest, PaletteValuesAreStoredAndReadBack) {
     TDirectoryOutline* copy = RoundTrip(o, form, other);
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->ItemHeight(), 13);
-    EXPECT_EQ(SendMessageW(copy->Handle(), TVM_GETITEMHEIGHT, 0, 0), 13);
+    EXPECT_EQ(treeview::ItemHeight(copy->Handle()), 13);
     EXPECT_EQ(copy->Options(), TOutlineOptions{ooDrawFocusRect});
     EXPECT_EQ(copy->PictureLeaf()->Width(), 16);
     EXPECT_EQ(copy->PictureLeaf()->Canvas()->Pixels(5, 5), clLime);

@@ -1,20 +1,19 @@
 #pragma once
-// The shown form of the folder tree and file list tests, and real temporary
-// folder trees to show in them.
-#include "CommonCtrlText.h"
+// For the folder tree and file list tests: real temporary folder trees to
+// show in them.
 #include "StdCtrlsTestSupport.h"
 #include "toolkit/win/controls/DirectoryOutline.h"
 #include "toolkit/win/controls/FolderListing.h"
+#include "toolkit/win/controls/ListViewMessages.h"
 #include "toolkit/win/controls/ShellListView.h"
+#include "toolkit/win/controls/TreeViewMessages.h"
 
 #include <initializer_list>
 #include <string>
 
-namespace ctlsdtest {
+namespace foldertest {
 
 using namespace stdtest;
-
-using GroupDForm = ShownForm;
 
 inline std::wstring LongForm(const std::wstring& path) { return folders::LongPathForm(path); }
 
@@ -38,7 +37,7 @@ public:
         GetTempPathW(MAX_PATH, temp);
         static int counter = 0;
         FRoot = folders::NormalizePath(folders::JoinPath(
-            temp, L"fw-ctlsd-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter)));
+            temp, L"fw-folders-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter)));
         RemoveTree(FRoot);
         EXPECT_TRUE(CreateDirectoryW(FRoot.c_str(), nullptr));
     }
@@ -69,4 +68,4 @@ private:
     std::wstring FRoot;
 };
 
-} // namespace ctlsdtest
+} // namespace foldertest

@@ -2,14 +2,16 @@
 // is the list view's own child window, items and nodes live on in new
 // windows, the tree's indent is stored only once set, and defaults are not
 // stored.
-#include "CtlsBTestSupport.h"
+#include "ControlsTestSupport.h"
+#include "toolkit/win/controls/ListView.h"
+#include "toolkit/win/controls/TreeView.h"
 
-using namespace ctlsbtest;
+using namespace ctltest;
 
 namespace {
 
-using ListViewTest = GroupBForm;
-using TreeViewTest = GroupBForm;
+using ListViewTest = ShownForm;
+using TreeViewTest = ShownForm;
 
 } // namespace
 
@@ -49,7 +51,7 @@ TEST_F(ListViewTest, ColumnsAndItemsLiveOnInNewWindows) {
     lv->SetItemIndex(1);
     EXPECT_GE(changes, 1);
     EXPECT_EQ(lv->ItemIndex(), 1);
-    SendMessageW(lv->Handle(), LVM_SETCOLUMNWIDTH, 1, 77); // as if dragged
+    listview::SetColumnWidth(lv->Handle(), 1, 77); // as if dragged
     HWND old = lv->Handle();
     lv->SetReadOnly(true);
     lv->SetHideSelection(false);
@@ -61,24 +63,24 @@ TEST_F(ListViewTest, ColumnsAndItemsLiveOnInNewWindows) {
     EXPECT_TRUE(style & LVS_SHOWSELALWAYS);
     EXPECT_TRUE(style & LVS_NOCOLUMNHEADER);
     EXPECT_EQ(lv->Columns()->Items(1)->Width(), 77) << "the dragged width was kept";
-    EXPECT_EQ(SendMessageW(lv->Handle(), LVM_GETCOLUMNWIDTH, 0, 0), 120);
-    EXPECT_EQ(SendMessageW(lv->Handle(), LVM_GETITEMCOUNT, 0, 0), 2);
-    EXPECT_EQ(ListItemText(lv->Handle(), 1, 0), L"beta");
-    EXPECT_EQ(ListItemText(lv->Handle(), 1, 1), L"22");
+    EXPECT_EQ(listview::ColumnWidth(lv->Handle(), 0), 120);
+    EXPECT_EQ(listview::ItemCount(lv->Handle()), 2);
+    EXPECT_EQ(listview::ItemText(lv->Handle(), 1, 0), L"beta");
+    EXPECT_EQ(listview::ItemText(lv->Handle(), 1, 1), L"22");
     lv->SetRowSelect(true);
-    EXPECT_TRUE(SendMessageW(lv->Handle(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT);
+    EXPECT_TRUE(listview::ExtendedStyle(lv->Handle()) & LVS_EX_FULLROWSELECT);
     lv->Columns()->Items(0)->SetCaption("Renamed");
     LVCOLUMNW col{};
     wchar_t buf[32] = {};
     col.mask = LVCF_TEXT;
     col.pszText = buf;
     col.cchTextMax = 32;
-    SendMessageW(lv->Handle(), LVM_GETCOLUMNW, 0, reinterpret_cast<LPARAM>(&col));
+    listview::GetColumn(lv->Handle(), 0, col);
     EXPECT_EQ(std::wstring(buf), L"Renamed");
     lv->Items().Delete(0);
-    EXPECT_EQ(ListItemText(lv->Handle(), 0, 0), L"beta");
+    EXPECT_EQ(listview::ItemText(lv->Handle(), 0, 0), L"beta");
     lv->Items().Clear();
-    EXPECT_EQ(SendMessageW(lv->Handle(), LVM_GETITEMCOUNT, 0, 0), 0);
+    EXPECT_EQ(listview::ItemCount(lv->Handle()), 0);
 }
 
 TEST_F(ListViewTest, PropertiesAndColumnsRoundTripAndDefaultsAreNotStored) {
@@ -159,33 +161,33 @@ TEST_F(TreeViewTest, NodesSelectionAndStylesLiveOnInNewWindows) {
     EXPECT_FALSE(style & TVS_EDITLABELS);
     EXPECT_TRUE(style & TVS_HASLINES);
     EXPECT_TRUE(style & TVS_SHOWSELALWAYS);
-    EXPECT_EQ(SendMessageW(h, TVM_GETINDENT, 0, 0), 25);
-    EXPECT_EQ(SendMessageW(h, TVM_GETCOUNT, 0, 0), 4);
-    HTREEITEM first = TreeNext(h, TVGN_ROOT, nullptr);
-    EXPECT_EQ(TreeNodeText(h, first), L"fruit");
-    EXPECT_EQ(TreeNodeText(h, TreeNext(h, TVGN_CHILD, first)), L"pear");
-    EXPECT_EQ(TreeNodeText(h, TreeNext(h, TVGN_NEXT, first)), L"nuts");
+    EXPECT_EQ(treeview::Indent(h), 25);
+    EXPECT_EQ(treeview::Count(h), 4);
+    HTREEITEM first = treeview::NextItem(h, TVGN_ROOT, nullptr);
+    EXPECT_EQ(treeview::ItemText(h, first), L"fruit");
+    EXPECT_EQ(treeview::ItemText(h, treeview::NextItem(h, TVGN_CHILD, first)), L"pear");
+    EXPECT_EQ(treeview::ItemText(h, treeview::NextItem(h, TVGN_NEXT, first)), L"nuts");
     tv->SetSortType(stText);
-    EXPECT_EQ(TreeNodeText(h, TreeNext(h, TVGN_CHILD, first)), L"apple") << "sorted by text";
+    EXPECT_EQ(treeview::ItemText(h, treeview::NextItem(h, TVGN_CHILD, first)), L"apple") << "sorted by text";
     tv->Items().AddChild(fruit, "banana");
-    HTREEITEM second = TreeNext(h, TVGN_NEXT, TreeNext(h, TVGN_CHILD, first));
-    EXPECT_EQ(TreeNodeText(h, second), L"banana") << "a new node goes to its place";
+    HTREEITEM second = treeview::NextItem(h, TVGN_NEXT, treeview::NextItem(h, TVGN_CHILD, first));
+    EXPECT_EQ(treeview::ItemText(h, second), L"banana") << "a new node goes to its place";
     tv->Items().Clear();
-    EXPECT_EQ(SendMessageW(h, TVM_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(treeview::Count(h), 0);
     EXPECT_EQ(tv->Items().Count(), 0);
 }
 
 TEST_F(TreeViewTest, IndentIsTheWindowsUntilSetAndPropertiesRoundTrip) {
     auto* tv = Make<TTreeView>("TreeView1");
     EXPECT_EQ(StoredNames(Store(tv, form)), kWindowedDefaults);
-    EXPECT_EQ(tv->Indent(), SendMessageW(tv->Handle(), TVM_GETINDENT, 0, 0));
+    EXPECT_EQ(tv->Indent(), treeview::Indent(tv->Handle()));
     EXPECT_GT(tv->Indent(), 0);
     tv->SetIndent(19);
     std::unique_ptr<TForm> other;
     TTreeView* copy = RoundTrip(tv, form, other);
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->Indent(), 19);
-    EXPECT_EQ(SendMessageW(copy->Handle(), TVM_GETINDENT, 0, 0), 19);
+    EXPECT_EQ(treeview::Indent(copy->Handle()), 19);
     tv->SetHideSelection(false);
     tv->SetReadOnly(true);
     tv->SetRowSelect(true);

@@ -1,20 +1,21 @@
 // Page controls: pages and the tab strip stay in step, only the active page
 // shows, pages and what they hold survive streams and new windows, and the
 // design hit test lets presses reach the tabs that are not selected.
-#include "CtlsBTestSupport.h"
+#include "ControlsTestSupport.h"
+#include "toolkit/win/controls/PageControl.h"
 
-using namespace ctlsbtest;
+using namespace ctltest;
 
 namespace {
 
-using PageControlTest = GroupBForm;
+using PageControlTest = ShownForm;
 
 struct ThreePages {
     TPageControl* pc;
     TTabSheet* pages[3];
 };
 
-ThreePages MakeThree(GroupBForm& f) {
+ThreePages MakeThree(ShownForm& f) {
     ThreePages t{};
     t.pc = f.Make<TPageControl>("PageControl1");
     t.pc->SetBounds(10, 10, 300, 200);
