@@ -24,6 +24,12 @@ long long WriteFile(FileHandle f, const void* buffer, long long count);
 // origin: 0 beginning, 1 current, 2 end. Returns the new position or -1.
 long long SeekFile(FileHandle f, long long offset, int origin);
 
+// Puts the file `from` in the place of `to` (replacing it) in one step; on
+// failure returns false with the system's error text.
+bool ReplaceFile(const std::string& from, const std::string& to, std::string& errorText);
+// Removes a file; false when it could not be removed.
+bool RemoveFile(const std::string& path);
+
 // The absolute form of a path, as the system expands it.
 std::string ExpandFileName(const std::string& path);
 

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -69,6 +70,14 @@ long long SeekFile(FileHandle f, long long offset, int origin) {
     off_t r = ::lseek(static_cast<int>(f), static_cast<off_t>(offset), whence);
     return r < 0 ? -1 : static_cast<long long>(r);
 }
+
+bool ReplaceFile(const std::string& from, const std::string& to, std::string& errorText) {
+    if (::rename(from.c_str(), to.c_str()) == 0) return true;
+    errorText = std::strerror(errno);
+    return false;
+}
+
+bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
 std::string ExpandFileName(const std::string& path) {
     if (path.empty()) return path;

@@ -114,6 +114,15 @@ long long SeekFile(FileHandle f, long long offset, int origin) {
     return result.QuadPart;
 }
 
+bool ReplaceFile(const std::string& from, const std::string& to, std::string& errorText) {
+    if (MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    errorText = SystemErrorText(GetLastError());
+    return false;
+}
+
+bool RemoveFile(const std::string& path) { return DeleteFileW(Wide(path).c_str()) != 0; }
+
 std::string ExpandFileName(const std::string& path) {
     if (path.empty()) return path;
     std::wstring w = Wide(path);

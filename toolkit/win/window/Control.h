@@ -128,6 +128,12 @@ class TControl : public TComponent {
     bool IsFontStored() const { return !FParentFont; }
     int32_t Cursor() const { return FCursor; }
     virtual void SetCursor(int32_t v);
+    // A cursor shown instead of Cursor while a designer works on the control
+    // (0: none). The Cursor property, which is stored, keeps the user's value.
+    int32_t DesignCursor() const { return FDesignCursor; }
+    void SetDesignCursor(int32_t v) { FDesignCursor = v; }
+    // The cursor the pointer shows over the control.
+    int32_t EffectiveCursor() const { return FDesignCursor ? FDesignCursor : FCursor; }
     const std::string& Hint() const { return FHint; }
     void SetHint(const std::string& v) { FHint = v; }
     bool ShowHint() const { return FShowHint; }
@@ -224,6 +230,7 @@ private:
     bool FParentFont = true;
     bool FFollowingParent = false; // the font change comes from the parent
     int32_t FCursor = 0;
+    int32_t FDesignCursor = 0;
     std::string FHint;
     bool FShowHint = false;
     bool FParentShowHint = true;

@@ -554,7 +554,7 @@ bool TWinControl::WmSetCursor(TMessage& m) {
     GetCursorPos(&p);
     ::ScreenToClient(FHandle, &p);
     TControl* c = ControlAtPos(p, false);
-    int32_t id = c ? c->Cursor() : Cursor();
+    int32_t id = c ? c->EffectiveCursor() : EffectiveCursor();
     if (id == 0) return false;
     ::SetCursor(CursorHandle(id));
     m.Result = TRUE;

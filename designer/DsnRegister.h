@@ -1,0 +1,173 @@
+#pragma once
+// The design controller: a non-visual component that ties one design
+// surface, one component palette with its pointer button and one object
+// inspector together, and owns everything design mode needs while it is on:
+// one hooking agent per design control, the selection, the grab handles, the
+// drag outlines and the inspector's property set.
+#include "designer/DsnAgent.h"
+#include "designer/DsnHandle.h"
+#include "designer/DsnList.h"
+#include "designer/DsnProp.h"
+#include "designer/DsnShape.h"
+#include "designer/DsnStage.h"
+
+#include <memory>
+#include <vector>
+
+namespace fw {
+
+class TCustomCmpPlt;
+class TArrowButton;
+class TPopupMenu;
+class TMenuItem;
+
+// The agents of the controller, in hooking order.
+class TDsnList : public TList<TDsnCtrl*> {};
+
+// Something that hears when design mode goes on or off.
+class TDesignListener {
+public:
+    virtual ~TDesignListener() = default;
+    virtual void DesignModeChanged(bool on) = 0;
+};
+
+class TDsnRegister : public TComponent {
+    FW_CLASS(TDsnRegister)
+
+    explicit TDsnRegister(TComponent* owner);
+    ~TDsnRegister() override;
+
+    bool Designing() const { return FDesigning; }
+    TCustomCmpPlt* DsnPanel() const { return FDsnPanel; }
+    void SetDsnPanel(TCustomCmpPlt* value);
+    TDsnStage* DsnStage() const { return FDsnStage; }
+    void SetDsnStage(TDsnStage* value);
+    TCustomInspector* DsnInspector() const { return FDsnInspector; }
+    void SetDsnInspector(TCustomInspector* value);
+    TArrowButton* ArrowButton() const { return FArrowButton; }
+    void SetArrowButton(TArrowButton* value);
+
+    TMultiProps* PropSet() const { return FPropSet.get(); }
+    TPopupMenu* DesignPopup() const { return FDesignPopup; }
+    TDsnList* Agents() const { return FAgents.get(); }
+    TTargetList* Targets() const { return FTargets.get(); }
+    TMultiHandler* Handles() const { return FHandles.get(); }
+    TMultiShape* Outlines() const { return FOutlines.get(); }
+    TControl* DragContainer() const { return FDragContainer; }
+    int32_t StartX() const { return FStartX; }
+    int32_t StartY() const { return FStartY; }
+    int32_t MoveWidth() const { return FMoveWidth; }
+    int32_t MoveHeight() const { return FMoveHeight; }
+    TColor OutlineColor() const { return FOutlineColor; }
+    int32_t OutlineWidth() const { return FOutlineWidth; }
+    TControl* NewControl() const { return FNewControl; }
+
+    void Notification(TComponent* component, TOperation operation) override;
+
+    // --- virtual operations, in slot order ---------------------------------
+    virtual void AgentRemoved() {}
+    virtual void TargetRemoved() {}
+    virtual void SetDesignMode(bool on);
+    virtual void CreateHandleSet();
+    virtual void CreateOutlines();
+    virtual void RenewOutlines();
+    virtual std::unique_ptr<TDsnCtrl> CreateAgent(TWinControl* control);
+    virtual std::unique_ptr<TTargetList> CreateTargets();
+    virtual std::unique_ptr<TDsnList> CreateAgentList();
+    virtual void MouseDown(TWinControl* hooked, TControl* target, POINT p, TShiftState shift);
+    virtual void MouseMove(TWinControl* hooked, POINT p, TShiftState shift);
+    virtual void MouseUp(TWinControl* hooked, POINT p, TShiftState shift);
+    // Drawing a new control with a palette tool, creation, deletion, the
+    // clipboard and the design popup come with the next piece of work: for
+    // now these slots are there and do nothing.
+    virtual void BeginCreate(TWinControl* hooked, TControl* target, POINT p, TShiftState shift) {}
+    virtual void DragCreate(TWinControl* hooked, POINT p, TShiftState shift) {}
+    virtual void EndCreate(TWinControl* hooked, POINT p, TShiftState shift) {}
+    virtual void BeginMove(TWinControl* hooked, TControl* target, POINT p, TShiftState shift);
+    virtual void DragMove(TWinControl* hooked, POINT p, TShiftState shift);
+    virtual void EndMove(TWinControl* hooked, POINT p, TShiftState shift);
+    virtual void TargetDblClick(TControl* target, TMessage& message);
+    virtual void RightMouseDown(TWinControl* hooked, TControl* target, int32_t x, int32_t y);
+    virtual void SelectTarget(TWinControl* hooked, TControl* target, int32_t x, int32_t y);
+    virtual bool CanCopy() { return false; }
+    virtual bool CanPaste() { return false; }
+    virtual TDsnStage* DefaultParent() { return FDsnStage; }
+    virtual void CutSelection() {}
+    virtual void CopySelection() {}
+    virtual void PasteClipboard() {}
+    virtual void DeleteSelection() {}
+    virtual void SetNewControl(TControl* component) { FNewControl = component; }
+    virtual void NameNewControl(TComponent* component) {}
+    virtual void ControlResized(TControl* target, TMessage& message);
+    virtual void SelectionMoved(int32_t dx, int32_t dy);
+    virtual void HandleGroupAdded(TControl* target, TMessage& message) {}
+    virtual void BuildDesignPopup() {}
+    virtual void ContextItemClick(TMenuItem* sender) {}
+    virtual int AddDesignListener(TDesignListener* listener);
+    virtual void RemoveDesignListener(TDesignListener* listener);
+    virtual int AddSelectionReceiver(TReceiveTargets* receiver);
+
+    // --- shared steps ---------------------------------------------------------
+    void HookControl(TWinControl* control);
+    void HookAll();
+    void UnhookAll();
+    void ClearSelection();
+    std::unique_ptr<TMultiProps> CreatePropSet();
+    void SelectOnly(TComponent* component);
+    void SnapToGrid(int32_t& x, int32_t& y) const;
+    bool SameParent() const;
+
+    // The stage handles DM_REHOOK: an orphaned agent is freed, any other one
+    // hooks its control's new window. Agents the controller no longer knows
+    // are left alone.
+    void RehookAgent(TDsnCtrl* agent);
+    // An agent whose window went while no stage window could hear of it.
+    void AgentWindowGone(TDsnCtrl* agent);
+    // The stage has a new window: agents waiting for one hook it.
+    void StageWindowCreated();
+
+protected:
+    // The selection rule of a press: false when the press selects nothing.
+    bool ApplySelectionRule(TWinControl* hooked, TControl* target);
+    // Fires the surface's OnSelectQuery; both members when there is none.
+    TSelectAccept AskSelect(TComponent* target) const;
+    void EnsureTargets();
+    // The gesture's origin in screen coordinates.
+    POINT ScreenPoint(int32_t x, int32_t y) const;
+
+    std::unique_ptr<TMultiShape> FOutlines;
+    TControl* FDragContainer = nullptr;
+    int32_t FStartX = 0, FStartY = 0;
+
+private:
+    void HookWalk(TWinControl* control, TDsnCtrl*& current);
+    void TellListeners();
+    void DesignOn();
+    void DesignOff();
+    void FreeSelection();
+    void DropAgentsOf(TComponent* component);
+    void DropTarget(TComponent* component);
+
+    bool FDesigning = false;
+    TCustomCmpPlt* FDsnPanel = nullptr;
+    TDsnStage* FDsnStage = nullptr;
+    TCustomInspector* FDsnInspector = nullptr;
+    TArrowButton* FArrowButton = nullptr;
+    std::unique_ptr<TMultiProps> FPropSet;
+    TPopupMenu* FDesignPopup = nullptr;
+    std::unique_ptr<TDsnList> FAgents;
+    std::unique_ptr<std::vector<TReceiveTargets*>> FSelectionReceivers;
+    std::unique_ptr<std::vector<TDesignListener*>> FDesignListeners;
+    std::unique_ptr<TTargetList> FTargets;
+    int32_t FMoveWidth = 8, FMoveHeight = 8;
+    TColor FOutlineColor = 0x808080;
+    int32_t FOutlineWidth = 2;
+    TControl* FNewControl = nullptr;
+    std::unique_ptr<TMultiHandler> FHandles;
+    // Agents taken out of Agents (their control went) until their window's
+    // destruction is over, and agents waiting for the stage's new window.
+    std::vector<std::unique_ptr<TDsnCtrl>> FOrphans;
+    std::vector<TDsnCtrl*> FAwaitingStage;
+};
+
+} // namespace fw
