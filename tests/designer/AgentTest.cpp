@@ -1,0 +1,106 @@
+// Hooking agents: which windows the walk hooks for each cover answer, inner
+// windows made transparent, procedures given back, a re-created window hooked
+// again, orphaned agents freed only by the posted notice, and cursors.
+#include "designer/EngineTestSupport.h"
+
+using namespace dsntest;
+
+namespace {
+
+struct AgentTest : TEngineFixture {
+    TPanel* panel = nullptr;
+    TButton* inPanel = nullptr;
+    TEdit* edit = nullptr;
+    TPanel* hidden = nullptr;
+    TButton* inHidden = nullptr;
+    TComboBox* combo = nullptr;
+    void SetUp() override {
+        TEngineFixture::SetUp();
+        panel = Put<TPanel>("Panel1", 8, 8, 160, 100);
+        inPanel = Put<TButton>("Button1", 8, 8, 75, 25, panel);
+        edit = Put<TEdit>("Edit1", 200, 8, 100, 21);
+        hidden = Put<TPanel>("Panel2", 8, 120, 160, 60);
+        inHidden = Put<TButton>("Button2", 8, 8, 75, 25, hidden);
+        combo = Put<TComboBox>("ComboBox1", 200, 120, 120, 21);
+        PumpPending();
+    }
+};
+
+} // namespace
+
+TEST_F(AgentTest, TheWalkFollowsTheCoverAnswers) {
+    stage->OnCoverQuery.Bind([&](TObject*, TComponent* c, TCoverAccept& cover) {
+        if (c == panel) cover = caChildrenAccept;
+        if (c == hidden) cover = caNoAccept;
+    });
+    WNDPROC editBefore = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit->Handle(), GWLP_WNDPROC));
+    DesignOn();
+    EXPECT_NE(AgentOf(stage), nullptr) << "the stage is a design control too";
+    EXPECT_EQ(AgentOf(panel), nullptr) << "children only";
+    EXPECT_NE(AgentOf(inPanel), nullptr);
+    EXPECT_NE(AgentOf(edit), nullptr);
+    EXPECT_EQ(AgentOf(hidden), nullptr);
+    EXPECT_EQ(AgentOf(inHidden), nullptr) << "nothing inside a refused control";
+    EXPECT_EQ(reg->Agents()->Count(), 4); // stage, button, edit, combo
+    // The combo box's edit window is an inner window: transparent.
+    HWND inner = GetWindow(combo->Handle(), GW_CHILD);
+    ASSERT_NE(inner, nullptr);
+    EXPECT_NE(dynamic_cast<TChildAgent*>(TAgent::AgentOf(inner)), nullptr);
+    EXPECT_EQ(SendMessageW(inner, WM_NCHITTEST, 0, 0), HTTRANSPARENT);
+    EXPECT_EQ(SendMessageW(edit->Handle(), WM_NCHITTEST, 0, 0), HTCLIENT) << "borders count as client area";
+    // Off again: every procedure is the one before.
+    reg->SetDesignMode(false);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit->Handle(), GWLP_WNDPROC)), editBefore);
+    EXPECT_EQ(TAgent::AgentOf(inner), nullptr);
+    EXPECT_EQ(AgentOf(stage), nullptr);
+    EXPECT_EQ(reg->Agents()->Count(), 0);
+}
+
+TEST_F(AgentTest, TheArrowShowsWhileTheUsersCursorIsKept) {
+    edit->SetCursor(crHandPoint);
+    DesignOn();
+    EXPECT_EQ(edit->EffectiveCursor(), crArrow);
+    EXPECT_EQ(inPanel->EffectiveCursor(), crArrow);
+    EXPECT_EQ(edit->Cursor(), crHandPoint) << "the stored cursor is the user's";
+    reg->SetDesignMode(false);
+    EXPECT_EQ(edit->EffectiveCursor(), crHandPoint);
+    EXPECT_EQ(inPanel->EffectiveCursor(), crDefault);
+}
+
+TEST_F(AgentTest, ARecreatedWindowIsHookedAgain) {
+    DesignOn();
+    TDsnCtrl* agent = AgentOf(combo);
+    ASSERT_NE(agent, nullptr);
+    HWND before = combo->Handle();
+    combo->RecreateWnd();
+    HWND after = combo->Handle();
+    ASSERT_NE(before, after);
+    PumpPending();
+    EXPECT_EQ(AgentOf(combo), agent) << "the same agent hooks the new window";
+    HWND inner = GetWindow(after, GW_CHILD);
+    EXPECT_NE(dynamic_cast<TChildAgent*>(TAgent::AgentOf(inner)), nullptr) << "and its inner windows";
+    EXPECT_EQ(reg->Agents()->Count(), 7); // every windowed control and the stage
+}
+
+TEST_F(AgentTest, AFreedControlsAgentGoesOnlyWithThePostedNotice) {
+    DesignOn();
+    TDsnCtrl* agent = AgentOf(edit);
+    ASSERT_TRUE(TDsnCtrl::IsLive(agent));
+    int before = reg->Agents()->Count();
+    delete edit;
+    EXPECT_EQ(reg->Agents()->Count(), before - 1) << "out of the list at once";
+    EXPECT_TRUE(TDsnCtrl::IsLive(agent)) << "but alive until the notice is handled";
+    EXPECT_TRUE(agent->Orphaned());
+    PumpUntil([&] { return !TDsnCtrl::IsLive(agent); });
+    EXPECT_FALSE(TDsnCtrl::IsLive(agent));
+}
+
+TEST_F(AgentTest, ANoticeForAnAgentFreedMeanwhileIsIgnored) {
+    DesignOn();
+    TDsnCtrl* agent = AgentOf(combo);
+    combo->RecreateWnd();           // posts the re-hook notice
+    reg->SetDesignMode(false);      // frees the agent before it arrives
+    EXPECT_FALSE(TDsnCtrl::IsLive(agent));
+    PumpPending();                  // the notice finds nothing to touch
+    EXPECT_EQ(TAgent::AgentOf(combo->Handle()), nullptr);
+}

@@ -1,0 +1,56 @@
+#pragma once
+// A design window for the design-engine tests: a stage filling a shown form
+// that owns the designed controls, and a controller linked to the stage.
+#include "designer/DsnAgent.h"
+#include "designer/DsnUnit.h"
+#include "support/RealInput.h"
+#include "toolkit/StdCtrlsTestSupport.h"
+#include "toolkit/win/controls/ComboBox.h"
+#include "toolkit/win/controls/Label.h"
+
+#include <gtest/gtest.h>
+
+namespace dsntest {
+
+using namespace fw;
+using namespace fwtest;
+
+struct TEngineFixture : stdtest::ShownForm {
+    TDsnStage* stage = nullptr;
+    TDsnRegister* reg = nullptr;
+
+    void SetUp() override {
+        ShownForm::SetUp();
+        RegisterDesignEngineClasses();
+        ParkPointer();
+        stage = Make<TDsnStage>("DsnStage1");
+        stage->SetAlign(alClient);
+        stage->Rubberband()->MoveWidth = 8;
+        stage->Rubberband()->MoveHeight = 8;
+        stage->Rubberband()->Color = 0x0000FF;
+        reg = new TDsnRegister(form);
+        reg->SetName("DsnRegister1");
+        reg->SetDsnStage(stage);
+        stdtest::Pump();
+    }
+    void TearDown() override {
+        ClipCursor(nullptr);
+        ShownForm::TearDown();
+    }
+    // A designed control on the stage (or in a container on it).
+    template <class T> T* Put(const std::string& name, int l, int t, int w, int h, TWinControl* parent = nullptr) {
+        T* c = Make<T>(name, parent ? parent : stage);
+        c->SetBounds(l, t, w, h);
+        return c;
+    }
+    void DesignOn() {
+        reg->SetDesignMode(true);
+        PumpPending();
+    }
+    TDsnCtrl* AgentOf(TWinControl* c) const { return dynamic_cast<TDsnCtrl*>(TAgent::AgentOf(c->Handle())); }
+    POINT ScreenOf(TControl* c, int dx, int dy) const { return c->ClientToScreen({dx, dy}); }
+    bool Selected(TComponent* c) const { return reg->Targets() && reg->Targets()->IndexOf(c) >= 0; }
+    int SelectedCount() const { return reg->Targets() ? reg->Targets()->Count() : 0; }
+};
+
+} // namespace dsntest
