@@ -191,12 +191,11 @@ void TDsnPanel::WmAddGene(TMessage& message) {
     auto posted = std::find(FPostedControls.begin(), FPostedControls.end(), control);
     bool alive = posted != FPostedControls.end();
     if (alive) FPostedControls.erase(posted);
-    if (!FAddGenePending) {
-        FAddGenePending = true;
-        return;
-    }
-    FAddGenePending = false;
-    if (!alive || !Designing() || !Owner()) return;
+    // Only a control still lying in the palette is assembled. That skips the
+    // notice its own move to the deposit panel posted, and any notice of a
+    // control that left the palette otherwise, however many notices are
+    // waiting (several controls pasted at once post one each).
+    if (!alive || control->Parent() != this || !Designing() || !Owner()) return;
     AddGene(control);
 }
 

@@ -93,7 +93,6 @@ private:
     // Frees the prototype a removed button named, in the designing state.
     void FreeGeneOf(TDsnButton* button);
 
-    bool FAddGenePending = true; // flips on every DM_ADDGENE: the second notice of a move is an echo
     TArrowButton* FArrowButton = nullptr;
     TComponent* FSelectedGene = nullptr;
     std::unique_ptr<std::vector<TDsnButton*>> FButtons;

@@ -411,9 +411,27 @@ TEST_F(PaletteAssemblyTest, ControlFreedBeforeItsNoticeIsSkipped) {
     PumpPending();
     EXPECT_EQ(ButtonNamed("DsnButton1"), nullptr);
     EXPECT_EQ(form->FindComponent("DsnDpstPanel"), nullptr);
-    // The two notices of that control kept the flag in step: the next drop works.
+    // Nothing of that control's notices lingers: the next drop works.
     EXPECT_EQ(Drop<TEdit>()->Name(), "Dpst_TEdit");
     EXPECT_NE(ButtonNamed("DsnButton1"), nullptr);
+}
+
+TEST_F(PaletteAssemblyTest, ControlsDroppedTogetherGetOneButtonEach) {
+    // Several controls arrive before any notice is handled, as a paste of
+    // several controls does.
+    auto* edit = new TEdit(form);
+    edit->SetParent(palette);
+    auto* memo = new TMemo(form);
+    memo->SetParent(palette);
+    auto* label = new TLabel(form);
+    label->SetParent(palette);
+    PumpPending();
+    std::vector<std::string> genes;
+    for (int i = 0; i < palette->ControlCount(); ++i)
+        if (auto* b = dynamic_cast<TDsnButton*>(palette->Controls(i))) genes.push_back(b->GeneName());
+    EXPECT_EQ(genes, (std::vector<std::string>{"Dpst_TEdit", "Dpst_TMemo", "Dpst_TLabel"}));
+    for (TControl* c : std::initializer_list<TControl*>{edit, memo, label})
+        EXPECT_EQ(c->Parent(), form->FindComponent("DsnDpstPanel")) << c->Name();
 }
 
 TEST_F(PaletteAssemblyTest, OutsideTheDesigningStateDropsChangeNothing) {
