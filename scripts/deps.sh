@@ -19,7 +19,8 @@ have_cmd xdotool || need+=(xdotool)
 have_pkg libgtest-dev || need+=(libgtest-dev)
 have_pkg googletest || need+=(googletest)
 have_cmd python3 || need+=(python3)
-have_cmd convert || need+=(imagemagick)
+have_pkg imagemagick || need+=(imagemagick)
+have_pkg fonts-wine || need+=(fonts-wine)
 
 if ((${#need[@]})); then
   echo "Installing: ${need[*]}"
