@@ -46,6 +46,14 @@ fw_start_wine() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
     wineserver -w >/dev/null 2>&1 || true
   fi
+  # Wine's own fonts ("MS Sans Serif", "Small Fonts", the frame glyphs of
+  # Marlett) from the fonts-wine package: this Wine build does not look in
+  # their folder, but it loads every font in the prefix's Fonts folder.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    cp -n /usr/share/wine/fonts/* "$fonts/" 2>/dev/null || true
+    wineserver -k >/dev/null 2>&1 || true
+  fi
   # A persistent server, and the prefix's services started now with no
   # terminal or pipe of ours, make every later start fast and detached.
   wineserver -p >/dev/null 2>&1 </dev/null || true
