@@ -65,7 +65,8 @@ void TApplication::Notification(TComponent* component, TOperation operation) {
 }
 
 void TApplication::Run() {
-    if (FMainForm) FMainForm->Show();
+    // Showing runs the form's OnShow, which may fail like any handler.
+    if (FMainForm) Guard([this] { FMainForm->Show(); });
     while (!FTerminated) {
         if (!HandleMessage()) break;
     }
