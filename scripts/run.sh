@@ -2,7 +2,8 @@
 # Sets up a fresh machine, builds the Windows tree and runs the program under
 # Wine on the current display (or a virtual one when there is none).
 #
-#   bash scripts/run.sh            the toolkit gallery (until the designer exists)
+#   bash scripts/run.sh            formwright.exe, the designer
+#   bash scripts/run.sh gallery    the toolkit gallery
 #   bash scripts/run.sh controls   one control of each designable class
 #   bash scripts/run.sh fwstream   the design-file tool on the sample design
 #
@@ -10,13 +11,19 @@
 # gallery save its window to FILE.bmp and exit instead.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-what="${1:-gallery}"
+what="${1:-formwright}"
 bash scripts/deps.sh
 source scripts/wine-env.sh
 fw_start_display
 fw_start_wine
 cmake --preset win >/dev/null
 case "$what" in
+  formwright)
+    cmake --build --preset win --target formwright
+    # From its own folder: newform.bin lies beside the program.
+    cd build/win/app
+    wine formwright.exe
+    ;;
   fwstream)
     cmake --build --preset win --target fwstream
     mkdir -p build/samples
@@ -31,5 +38,5 @@ case "$what" in
       wine build/win/demo/toolkit-demo.exe --layout "$what"
     fi
     ;;
-  *) echo "usage: run.sh [gallery|controls|fwstream]" >&2; exit 2 ;;
+  *) echo "usage: run.sh [formwright|gallery|controls|fwstream]" >&2; exit 2 ;;
 esac
