@@ -60,7 +60,10 @@ TEST_F(OleContainerTest, TheCaptionIsPaintedCentredOnTheWindowColour) {
     RECT ink = InkBox(img, window);
     ASSERT_GT(ink.right, ink.left) << "the caption left ink";
     int cx = (ink.left + ink.right) / 2, cy = (ink.top + ink.bottom) / 2;
-    EXPECT_NEAR(cx, img.Width() / 2, 3);
+    // Centred, not left or right aligned. With the system's bitmap fonts the
+    // extent the text is centred by and the ink it leaves differ by a few
+    // pixels, so the ink's own centre may lie that far off.
+    EXPECT_NEAR(cx, img.Width() / 2, 8);
     EXPECT_NEAR(cy, img.Height() / 2, 3);
     EXPECT_GT(ink.right - ink.left, 60) << "the whole caption, not a glyph";
     EXPECT_GT(img.Count(ink, Sys(COLOR_WINDOWTEXT)), 20);
