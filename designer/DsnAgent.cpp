@@ -6,6 +6,7 @@
 #include "toolkit/win/window/Guarded.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace fw {
@@ -135,16 +136,16 @@ void TAgentList::HookTree(HWND window) {
 }
 
 TChildList::TChildList(TWinControl* control, HWND handle) {
-    std::vector<std::pair<HWND, TWinControl*>> windows;
+    // By window, so matching stays linear in the number of children.
+    std::unordered_map<HWND, TWinControl*> windows;
     if (control)
         for (int i = 0; i < control->ControlCount(); ++i)
             if (auto* w = dynamic_cast<TWinControl*>(control->Controls(i)))
                 // Grab handles stand on the surface, but are no part of it.
-                if (!(w->ControlStyle() & csNotDesigned)) windows.emplace_back(w->Handle(), w);
+                if (!(w->ControlStyle() & csNotDesigned)) windows.emplace(w->Handle(), w);
     for (HWND h = GetWindow(handle, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
-        TWinControl* owner = nullptr;
-        for (auto& [wh, c] : windows)
-            if (wh == h) owner = c;
+        auto found = windows.find(h);
+        TWinControl* owner = found == windows.end() ? nullptr : found->second;
         if (auto* c = TWinControl::FindControl(h); c && (c->ControlStyle() & csNotDesigned)) continue;
         FEntries.push_back({owner, h});
     }
