@@ -167,6 +167,67 @@ TEST_F(WindowFixture, RecreationKeepsObjectChildrenAndState) {
     EXPECT_EQ(r.right - r.left, 50);
 }
 
+namespace {
+int gMovesSeen = 0;
+LRESULT CALLBACK CountMoves(int code, WPARAM w, LPARAM l) {
+    auto* msg = reinterpret_cast<CWPSTRUCT*>(l);
+    if (code == HC_ACTION && msg->message == WM_WINDOWPOSCHANGED) {
+        auto* wp = reinterpret_cast<WINDOWPOS*>(msg->lParam);
+        if (!(wp->flags & SWP_NOMOVE) || !(wp->flags & SWP_NOSIZE)) ++gMovesSeen;
+    }
+    return CallNextHookEx(nullptr, code, w, l);
+}
+} // namespace
+
+// Controls read into a shown form get their windows once all their stored
+// values are in: made early, each window would be moved and sized once per
+// stored property, which makes reading large layouts slow.
+TEST_F(WindowFixture, ReadControlsGetTheirWindowsWhenTheirReadingIsDone) {
+    RegisterToolkitClasses();
+    auto* box = new TPanel(form);
+    box->SetName("Box1");
+    box->SetParent(form);
+    box->SetBounds(10, 20, 200, 100);
+    for (const char* name : {"First", "Second"}) {
+        auto* b = new TButton(form);
+        b->SetName(name);
+        b->SetParent(box);
+        b->SetBounds(name[0] == 'F' ? 8 : 40, 16, 30, 20);
+        b->SetText(name);
+    }
+    TMemoryStream stored;
+    WriteComponentList(stored, {box}, form);
+    delete box;
+    Pump();
+
+    gMovesSeen = 0;
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &CountMoves, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    stored.SetPosition(0);
+    TReader reader(stored);
+    reader.ReadComponents(form, form);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(gMovesSeen, 0) << "no window was moved or sized while being read";
+
+    auto* read = dynamic_cast<TPanel*>(form->FindComponent("Box1"));
+    ASSERT_NE(read, nullptr);
+    ASSERT_TRUE(read->HandleAllocated());
+    auto* first = dynamic_cast<TButton*>(form->FindComponent("First"));
+    auto* second = dynamic_cast<TButton*>(form->FindComponent("Second"));
+    ASSERT_TRUE(first && second && first->HandleAllocated() && second->HandleAllocated());
+    EXPECT_EQ(GetParent(first->Handle()), read->Handle());
+    RECT r;
+    GetWindowRect(second->Handle(), &r);
+    MapWindowPoints(nullptr, read->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, 40);
+    EXPECT_EQ(r.top, 16);
+    EXPECT_EQ(r.right - r.left, 30);
+    EXPECT_EQ(first->GetText(), "First");
+    EXPECT_TRUE(IsWindowVisible(second->Handle()));
+    // The last child is on top, as for children added one by one.
+    EXPECT_EQ(GetWindow(read->Handle(), GW_CHILD), second->Handle());
+}
+
 TEST_F(WindowFixture, ChildOrderPutsControlsWithoutWindowsFirst) {
     auto* a = new TBox(form);
     a->SetParent(form);

@@ -46,6 +46,14 @@ void TUpDown::CreateParams(TCreateParams& p) {
     if (!FThousands) p.Style |= UDS_NOTHOUSANDS;
 }
 
+// The system's up-down window gives itself its standard width when it is
+// made; the control keeps the bounds it was given (stored or set).
+void TUpDown::CreateWnd() {
+    const RECT wanted = BoundsRect();
+    TWinControl::CreateWnd();
+    SetBounds(wanted.left, wanted.top, wanted.right - wanted.left, wanted.bottom - wanted.top);
+}
+
 void TUpDown::InitializeWnd() {
     TWinControl::InitializeWnd();
     HWND h = Handle();

@@ -53,6 +53,7 @@ class TUpDown : public TWinControl {
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
     void InitializeWnd() override;
     void SaveWndState() override;
     void WndProc(TMessage& message) override;

@@ -107,7 +107,9 @@ void TWinControl::CreateHandle() {
     if (FHandle) return; // the parent's creation made ours
     CreateWnd();
     InitializeWnd();
-    for (TWinControl* child : FWinControls) child->CreateHandle();
+    // A child still being read makes its window when its reading is done.
+    for (TWinControl* child : FWinControls)
+        if (!child->HasState(csLoading)) child->CreateHandle();
     // Windows stack in the order of the child list, the last one on top.
     for (TWinControl* child : FWinControls)
         if (child->FHandle)
@@ -204,7 +206,10 @@ bool TWinControl::ContainsControl(const TControl* c) const {
 void TWinControl::InsertControl(TControl* c) {
     if (auto* w = dynamic_cast<TWinControl*>(c)) {
         FWinControls.push_back(w);
-        if (FHandle) {
+        // A control being read gets its window once all its properties are
+        // in (see Loaded): made now, it would be moved, sized and restyled
+        // through the system once per property.
+        if (FHandle && !w->HasState(csLoading)) {
             w->CreateHandle();
             SetWindowPos(w->FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
