@@ -107,6 +107,14 @@ void Pump() {
     Application().ProcessMessages();
 }
 
+// Where a child window lies in its parent's client coordinates.
+RECT RectInParent(HWND child, HWND parent) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 struct WindowFixture : ::testing::Test {
     TForm* form = nullptr;
     void SetUp() override {
@@ -159,9 +167,7 @@ TEST_F(WindowFixture, RecreationKeepsObjectChildrenAndState) {
     EXPECT_EQ(GetParent(inner->Handle()), box->Handle());
     EXPECT_EQ(inner->GetText(), "kept");
     EXPECT_EQ(box->ControlCount(), 2);
-    RECT r;
-    GetWindowRect(inner->Handle(), &r);
-    MapWindowPoints(nullptr, box->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    RECT r = RectInParent(inner->Handle(), box->Handle());
     EXPECT_EQ(r.left, 5);
     EXPECT_EQ(r.top, 6);
     EXPECT_EQ(r.right - r.left, 50);
@@ -216,9 +222,7 @@ TEST_F(WindowFixture, ReadControlsGetTheirWindowsWhenTheirReadingIsDone) {
     auto* second = dynamic_cast<TButton*>(form->FindComponent("Second"));
     ASSERT_TRUE(first && second && first->HandleAllocated() && second->HandleAllocated());
     EXPECT_EQ(GetParent(first->Handle()), read->Handle());
-    RECT r;
-    GetWindowRect(second->Handle(), &r);
-    MapWindowPoints(nullptr, read->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    RECT r = RectInParent(second->Handle(), read->Handle());
     EXPECT_EQ(r.left, 40);
     EXPECT_EQ(r.top, 16);
     EXPECT_EQ(r.right - r.left, 30);
