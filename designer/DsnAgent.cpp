@@ -4,6 +4,7 @@
 #include "designer/DsnUnit.h"
 #include "toolkit/core/Exception.h"
 #include "toolkit/win/window/Guarded.h"
+#include "toolkit/win/window/WindowTable.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -13,11 +14,18 @@ namespace fw {
 
 namespace {
 
-// The agent of a hooked window.
-const wchar_t* const kAgentProp = L"fw.agent";
-// The procedure to chain to when an agent had to stay in a window's chain
+// The agent of each hooked window.
+TWindowTable<TAgent*>& HookedAgents() {
+    static TWindowTable<TAgent*> agents;
+    return agents;
+}
+
+// The procedure to chain to where an agent had to stay in a window's chain
 // after unhooking (someone else had hooked the window on top of it).
-const wchar_t* const kPassProp = L"fw.agent.next";
+TWindowTable<WNDPROC>& PassThroughs() {
+    static TWindowTable<WNDPROC> procs;
+    return procs;
+}
 
 std::unordered_set<const TDsnCtrl*>& LiveDesignAgents() {
     static std::unordered_set<const TDsnCtrl*> agents;
@@ -38,7 +46,7 @@ TAgent::~TAgent() {
 }
 
 TAgent* TAgent::AgentOf(HWND handle) {
-    return handle ? static_cast<TAgent*>(GetPropW(handle, kAgentProp)) : nullptr;
+    return handle ? HookedAgents().Find(handle) : nullptr;
 }
 
 void TAgent::Hook(HWND handle) {
@@ -48,30 +56,31 @@ void TAgent::Hook(HWND handle) {
         return;
     }
     // One agent per window: a second one would chain to the first and find
-    // itself through the same property.
+    // itself through the same table entry.
     if (AgentOf(handle)) throw EInvalidOperation("Subclassing is failure.");
     FOldWndProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle, GWLP_WNDPROC));
-    SetPropW(handle, kAgentProp, this);
+    HookedAgents().Set(handle, this);
     SetLastError(0);
     if (!SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EntryProc)) && GetLastError()) {
-        RemovePropW(handle, kAgentProp);
+        HookedAgents().Remove(handle);
         throw EInvalidOperation("Subclassing is failure.");
     }
-    RemovePropW(handle, kPassProp);
+    PassThroughs().Remove(handle);
     FHooked = true;
 }
 
 void TAgent::Unhook() {
     if (!FHooked) return;
     FHooked = false;
-    if (!FHandle || !IsWindow(FHandle) || AgentOf(FHandle) != this) return;
-    RemovePropW(FHandle, kAgentProp);
+    if (!FHandle || AgentOf(FHandle) != this) return;
+    HookedAgents().Remove(FHandle);
+    if (!IsWindow(FHandle)) return;
     // Only the top of the chain can be taken out; otherwise stay in it as a
     // pass-through to the old procedure.
     if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(FHandle, GWLP_WNDPROC)) == &EntryProc)
         SetWindowLongPtrW(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FOldWndProc));
     else
-        SetPropW(FHandle, kPassProp, reinterpret_cast<HANDLE>(FOldWndProc));
+        PassThroughs().Set(FHandle, FOldWndProc);
 }
 
 void TAgent::Rehook(HWND handle) { Hook(handle); }
@@ -85,12 +94,15 @@ void TAgent::CallOld(TMessage& m) {
 LRESULT CALLBACK TAgent::EntryProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     TAgent* agent = AgentOf(h);
     if (!agent) {
-        auto next = reinterpret_cast<WNDPROC>(GetPropW(h, kPassProp));
-        if (msg == WM_NCDESTROY) RemovePropW(h, kPassProp);
+        WNDPROC next = PassThroughs().Find(h);
+        if (msg == WM_NCDESTROY) PassThroughs().Remove(h);
         return CallWindowProcW(next ? next : DefWindowProcW, h, msg, wParam, lParam);
     }
     TMessage m{msg, wParam, lParam, 0};
     Guarded([&] { agent->WndProc(m); });
+    // The handle may be reused by a window to come. The agent may be gone by
+    // now: only its address is compared.
+    if (msg == WM_NCDESTROY && AgentOf(h) == agent) HookedAgents().Remove(h);
     return m.Result;
 }
 

@@ -104,3 +104,42 @@ TEST_F(AgentTest, ANoticeForAnAgentFreedMeanwhileIsIgnored) {
     PumpPending();                  // the notice finds nothing to touch
     EXPECT_EQ(TAgent::AgentOf(combo->Handle()), nullptr);
 }
+
+namespace {
+WNDPROC gUnderTop = nullptr;
+LRESULT CALLBACK TopProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return CallWindowProcW(gUnderTop, h, msg, w, l); }
+
+HWND PlainButton(HWND parent) {
+    return CreateWindowExW(0, L"BUTTON", L"plain", WS_CHILD | BS_PUSHBUTTON, 0, 0, 40, 20, parent, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+} // namespace
+
+// An agent freed under someone else's hook stays in the chain and passes
+// every message on; an agent whose window went first leaves nothing behind
+// that a later window with the same handle could meet.
+TEST_F(AgentTest, AnAgentUnderAnotherHookPassesOnAndAGoneWindowLeavesNoTrace) {
+    HWND w = PlainButton(stage->Handle());
+    auto* agent = new TChildAgent(w);
+    EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, 0), HTTRANSPARENT);
+    gUnderTop = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TopProc)));
+    delete agent;
+    EXPECT_EQ(TAgent::AgentOf(w), nullptr);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(w, GWLP_WNDPROC)), &TopProc) << "the top hook stays";
+    EXPECT_NE(SendMessageW(w, WM_NCHITTEST, 0, 0), HTTRANSPARENT) << "the button answers again";
+    SetWindowTextW(w, L"passed");
+    wchar_t text[16] = {};
+    GetWindowTextW(w, text, 16);
+    EXPECT_STREQ(text, L"passed");
+    DestroyWindow(w);
+
+    HWND gone = PlainButton(stage->Handle());
+    auto* orphan = new TChildAgent(gone);
+    DestroyWindow(gone);
+    EXPECT_EQ(TAgent::AgentOf(gone), nullptr) << "the table forgets a destroyed window";
+    delete orphan; // its window is gone: nothing to give back
+    HWND next = PlainButton(stage->Handle());
+    TChildAgent again(next);
+    EXPECT_EQ(TAgent::AgentOf(next), &again);
+    DestroyWindow(next);
+}

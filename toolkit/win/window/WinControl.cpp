@@ -7,6 +7,7 @@
 #include "toolkit/win/window/Guarded.h"
 #include "toolkit/win/window/Hints.h"
 #include "toolkit/win/window/WindowClass.h"
+#include "toolkit/win/window/WindowTable.h"
 
 #include <algorithm>
 #include <vector>
@@ -15,8 +16,11 @@ namespace fw {
 
 namespace {
 
-// The object of a toolkit window is attached to it as a window property.
-const wchar_t* const kObjectProp = L"fw.control";
+// The control of each toolkit window.
+TWindowTable<TWinControl*>& WindowControls() {
+    static TWindowTable<TWinControl*> controls;
+    return controls;
+}
 
 // The control whose window is being created: the first message of a new
 // window attaches it (messages arrive before CreateWindowExW returns).
@@ -41,14 +45,17 @@ LRESULT CALLBACK ToolkitWndProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) 
         c = gCreating;
         gCreating = nullptr;
         c->FHandle = h;
-        SetPropW(h, kObjectProp, c);
+        WindowControls().Set(h, c);
     }
     if (!c) return CallWindowProcW(ClassProcOf(h), h, msg, wParam, lParam);
     TMessage m{msg, wParam, lParam, 0};
     // A handler may free the control along with its window.
     TComponentWatch alive(c);
     Guarded([&] { c->WndProc(m); });
-    if (msg == WM_NCDESTROY && alive) c->HandleDestroyed();
+    if (msg == WM_NCDESTROY) {
+        if (alive) c->HandleDestroyed();
+        WindowControls().Remove(h); // the handle may be reused by a window to come
+    }
     return m.Result;
 }
 
@@ -80,7 +87,7 @@ TWinControl::~TWinControl() {
 }
 
 TWinControl* TWinControl::FindControl(HWND h) {
-    return h ? static_cast<TWinControl*>(GetPropW(h, kObjectProp)) : nullptr;
+    return h ? WindowControls().Find(h) : nullptr;
 }
 
 HWND TWinControl::Handle() {
@@ -141,7 +148,7 @@ void TWinControl::CreateWnd() {
         throw EInvalidOperation(Format("Error creating window for '%s'", {Name()}));
     }
     FHandle = h;
-    if (!FindControl(h)) SetPropW(h, kObjectProp, this);
+    if (!FindControl(h)) WindowControls().Set(h, this);
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), FALSE);
     RECT client;
     GetClientRect(h, &client);
@@ -163,7 +170,7 @@ void TWinControl::DestroyWnd() {
 
 void TWinControl::HandleDestroyed() {
     if (!FHandle) return;
-    if (FindControl(FHandle) == this) RemovePropW(FHandle, kObjectProp);
+    if (FindControl(FHandle) == this) WindowControls().Remove(FHandle);
     FHandle = nullptr;
     FMouseControl = nullptr;
 }
