@@ -108,19 +108,19 @@ void TWinControl::CreateParams(TCreateParams& p) {
     p.WinClassName = win::Wide("Fw" + ClassName());
 }
 
-void TWinControl::CreateHandle() {
+void TWinControl::CreateHandleAt(bool onTop) {
     if (FHandle) return;
     if (Parent()) Parent()->HandleNeeded();
     if (FHandle) return; // the parent's creation made ours
     CreateWnd();
     InitializeWnd();
-    // A child still being read makes its window when its reading is done.
+    // Windows stack in the order of the child list, the last one on top. A
+    // child still being read makes its window when its reading is done.
     for (TWinControl* child : FWinControls)
-        if (!child->HasState(csLoading)) child->CreateHandle();
-    // Windows stack in the order of the child list, the last one on top.
-    for (TWinControl* child : FWinControls)
-        if (child->FHandle)
-            SetWindowPos(child->FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        if (!child->HasState(csLoading)) child->CreateHandleAt(true);
+    // Stacking before showing: moving a window that shows costs the window
+    // system about as much as making it did.
+    if (onTop) SetWindowPos(FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (Parent() && Visible()) ShowWindow(FHandle, SW_SHOWNA);
 }
 
@@ -216,10 +216,7 @@ void TWinControl::InsertControl(TControl* c) {
         // A control being read gets its window once all its properties are
         // in (see Loaded): made now, it would be moved, sized and restyled
         // through the system once per property.
-        if (FHandle && !w->HasState(csLoading)) {
-            w->CreateHandle();
-            SetWindowPos(w->FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        }
+        if (FHandle && !w->HasState(csLoading)) w->CreateHandleAt(true);
     } else {
         FControls.push_back(c);
         c->Invalidate();

@@ -102,7 +102,7 @@ protected:
     // Called before the window is destroyed: pull state that lives only in it.
     virtual void SaveWndState();
     virtual void DestroyWnd();
-    void CreateHandle();
+    void CreateHandle() { CreateHandleAt(false); }
     void DestroyHandle();
 
     // Key handling; a subclass (the design stage) may intercept these.
@@ -138,6 +138,10 @@ protected:
     WNDPROC FDefWndProc = nullptr;
 
 private:
+    // Makes the window, then those of the children; with `onTop` the new
+    // window goes on top of its siblings before it is shown (a new child
+    // window starts at the bottom).
+    void CreateHandleAt(bool onTop);
     friend class TControl;
     friend LRESULT CALLBACK ToolkitWndProc(HWND, UINT, WPARAM, LPARAM);
     void InsertControl(TControl* c);

@@ -81,10 +81,7 @@ void TWinControl::Loaded() {
     TControl::Loaded();
     // The window held back while reading (see InsertControl); read children
     // are appended, so each new window goes on top, as a new child would.
-    if (!FHandle && Parent() && Parent()->FHandle) {
-        CreateHandle();
-        if (FHandle) SetWindowPos(FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
+    if (!FHandle && Parent() && Parent()->FHandle) CreateHandleAt(true);
     Realign();
 }
 
