@@ -141,26 +141,68 @@ void TAgentList::HookChildren(TWinControl* control, HWND handle) {
     }
 }
 
-void TAgentList::HookTree(HWND window) {
+void TAgentList::HookTree(HWND window, const TWindowTree* tree) {
     Add(window);
-    TChildList below(nullptr, window);
-    for (int i = 0; i < below.Count(); ++i) HookTree(below.Entry(i).Handle);
+    TChildList below(nullptr, window, tree);
+    for (int i = 0; i < below.Count(); ++i) HookTree(below.Entry(i).Handle, tree);
 }
 
-TChildList::TChildList(TWinControl* control, HWND handle) {
+TWindowTree::TWindowTree(HWND root) {
+    FChildren[root];
+    // Enumeration runs depth first with each window's children in stack
+    // order, so appending keeps that order.
+    EnumChildWindows(
+        root,
+        [](HWND h, LPARAM self) -> BOOL {
+            auto& children = reinterpret_cast<TWindowTree*>(self)->FChildren;
+            children[h]; // known, if only to have no children
+            children[GetAncestor(h, GA_PARENT)].push_back(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(this));
+}
+
+const std::vector<HWND>* TWindowTree::Find(HWND parent) const {
+    auto found = FChildren.find(parent);
+    return found == FChildren.end() ? nullptr : &found->second;
+}
+
+namespace {
+int gRepaintsPending = 0;
+}
+
+TRepaintOnce::TRepaintOnce(TWinControl* root) : FRoot(root), FOuter(gRepaintsPending == 0) { ++gRepaintsPending; }
+
+TRepaintOnce::~TRepaintOnce() {
+    --gRepaintsPending;
+    if (FOuter && FRoot && FRoot->HandleAllocated())
+        RedrawWindow(FRoot->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool TRepaintOnce::Pending() { return gRepaintsPending > 0; }
+
+TChildList::TChildList(TWinControl* control, HWND handle, const TWindowTree* tree) {
     // By window, so matching stays linear in the number of children.
     std::unordered_map<HWND, TWinControl*> windows;
+    bool made = false; // a window made now is not in the snapshot
     if (control)
         for (int i = 0; i < control->ControlCount(); ++i)
             if (auto* w = dynamic_cast<TWinControl*>(control->Controls(i)))
                 // Grab handles stand on the surface, but are no part of it.
-                if (!(w->ControlStyle() & csNotDesigned)) windows.emplace(w->Handle(), w);
-    for (HWND h = GetWindow(handle, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+                if (!(w->ControlStyle() & csNotDesigned)) {
+                    made = made || !w->HandleAllocated();
+                    windows.emplace(w->Handle(), w);
+                }
+    auto add = [&](HWND h) {
         auto found = windows.find(h);
         TWinControl* owner = found == windows.end() ? nullptr : found->second;
-        if (auto* c = TWinControl::FindControl(h); c && (c->ControlStyle() & csNotDesigned)) continue;
+        if (auto* c = TWinControl::FindControl(h); c && (c->ControlStyle() & csNotDesigned)) return;
         FEntries.push_back({owner, h});
-    }
+    };
+    if (const std::vector<HWND>* listed = tree && !made ? tree->Find(handle) : nullptr)
+        for (HWND h : *listed) add(h);
+    else
+        for (HWND h = GetWindow(handle, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) add(h);
 }
 
 // --- TClientAgent -----------------------------------------------------------------
@@ -207,7 +249,7 @@ bool TDsnCtrl::IsLive(const TDsnCtrl* agent) { return LiveDesignAgents().count(a
 void TDsnCtrl::Hooking() {
     if (!Control()) return;
     Control()->SetDesignCursor(crArrow);
-    Control()->Invalidate();
+    if (!TRepaintOnce::Pending()) Control()->Invalidate();
 }
 
 void TDsnCtrl::Unhooked() {

@@ -15,9 +15,39 @@
 
 #include <functional>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace fw {
+
+// The windows below one window, listed in one go: asking the window system
+// window by window costs a round trip each, and hooking a design asks about
+// every window in it. Windows made after the snapshot are not in it.
+class TWindowTree {
+public:
+    explicit TWindowTree(HWND root);
+    // The direct children of the root or of a window below it, top of their
+    // stack first; none for a window the snapshot does not know.
+    const std::vector<HWND>* Find(HWND parent) const;
+
+private:
+    std::unordered_map<HWND, std::vector<HWND>> FChildren;
+};
+
+// While one lives, design agents made for controls below `root` leave the
+// repainting to it, and it repaints the whole surface once when it goes.
+class TRepaintOnce {
+public:
+    explicit TRepaintOnce(TWinControl* root);
+    ~TRepaintOnce();
+    TRepaintOnce(const TRepaintOnce&) = delete;
+    TRepaintOnce& operator=(const TRepaintOnce&) = delete;
+    static bool Pending();
+
+private:
+    TWinControl* FRoot;
+    bool FOuter;
+};
 
 class TDsnRegister;
 class TAgentList;
@@ -100,7 +130,7 @@ public:
     // of the same owner are left to their own agents.
     void HookChildren(TWinControl* control, HWND handle);
     // The window and every window below it, depth first.
-    void HookTree(HWND window);
+    void HookTree(HWND window, const TWindowTree* tree = nullptr);
 
 private:
     std::vector<std::unique_ptr<TChildAgent>> FAgents;
@@ -112,7 +142,8 @@ private:
 // a Control). Taking it creates the windows of Control's children.
 class TChildList {
 public:
-    TChildList(TWinControl* control, HWND handle);
+    // Lists from the tree when one is given, else asks the window system.
+    TChildList(TWinControl* control, HWND handle, const TWindowTree* tree = nullptr);
     struct TEntry {
         TWinControl* Control;
         HWND Handle;

@@ -194,10 +194,16 @@ void TDsnRegister::HookControl(TWinControl* control) {
     // The inner windows met while walking go to the agent made last; before
     // the first agent there is none to give them to.
     TDsnCtrl* current = nullptr;
-    HookWalk(control, current);
+    if (!control || (control->ControlStyle() & csNotDesigned)) return;
+    // The walk makes no windows once the first is asked for: the snapshot
+    // of the tree holds for all of it.
+    control->HandleNeeded();
+    TWindowTree tree(control->Handle());
+    TRepaintOnce repaint(control);
+    HookWalk(control, current, tree);
 }
 
-void TDsnRegister::HookWalk(TWinControl* control, TDsnCtrl*& current) {
+void TDsnRegister::HookWalk(TWinControl* control, TDsnCtrl*& current, const TWindowTree& tree) {
     if (!control || (control->ControlStyle() & csNotDesigned)) return;
     if (!FAgents) FAgents = CreateAgentList();
     TCoverAccept cover = caAllAccept;
@@ -210,13 +216,13 @@ void TDsnRegister::HookWalk(TWinControl* control, TDsnCtrl*& current) {
     }
     if (cover == caNoAccept) return;
     TComponent* designOwner = FDsnStage ? FDsnStage->Owner() : control->Owner();
-    TChildList children(control, control->Handle());
+    TChildList children(control, control->Handle(), &tree);
     for (int i = 0; i < children.Count(); ++i) {
         const TChildList::TEntry& e = children.Entry(i);
         if (e.Control && e.Control->Owner() == designOwner) {
-            HookWalk(e.Control, current);
+            HookWalk(e.Control, current, tree);
         } else if (current) {
-            current->Children().HookTree(e.Handle);
+            current->Children().HookTree(e.Handle, &tree);
         }
     }
 }

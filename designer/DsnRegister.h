@@ -140,7 +140,7 @@ protected:
     int32_t FStartX = 0, FStartY = 0;
 
 private:
-    void HookWalk(TWinControl* control, TDsnCtrl*& current);
+    void HookWalk(TWinControl* control, TDsnCtrl*& current, const TWindowTree& tree);
     void TellListeners();
     void DesignOn();
     void DesignOff();

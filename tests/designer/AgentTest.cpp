@@ -3,6 +3,8 @@
 // again, orphaned agents freed only by the posted notice, and cursors.
 #include "designer/EngineTestSupport.h"
 
+#include <functional>
+
 using namespace dsntest;
 
 namespace {
@@ -142,4 +144,25 @@ TEST_F(AgentTest, AnAgentUnderAnotherHookPassesOnAndAGoneWindowLeavesNoTrace) {
     TChildAgent again(next);
     EXPECT_EQ(TAgent::AgentOf(next), &again);
     DestroyWindow(next);
+}
+
+// The snapshot the hooking walk lists windows from answers as the window
+// system does, child by child, for every window of the design.
+TEST_F(AgentTest, TheWindowTreeListsEachWindowsChildrenInStackOrder) {
+    TWindowTree tree(stage->Handle());
+    int windowsSeen = 0;
+    std::function<void(HWND)> compare = [&](HWND parent) {
+        std::vector<HWND> asked;
+        for (HWND h = GetWindow(parent, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) asked.push_back(h);
+        const std::vector<HWND>* listed = tree.Find(parent);
+        ASSERT_NE(listed, nullptr);
+        EXPECT_EQ(*listed, asked);
+        for (HWND h : asked) {
+            ++windowsSeen;
+            compare(h);
+        }
+    };
+    compare(stage->Handle());
+    EXPECT_GE(windowsSeen, 7) << "the six controls and the combo box's inner window";
+    EXPECT_EQ(tree.Find(form->Handle()), nullptr) << "nothing above the root";
 }
