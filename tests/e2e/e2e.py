@@ -99,6 +99,21 @@ def screenshot(name):
     run(["import", "-window", "root", os.path.join(ARTIFACTS, name + ".png")])
 
 
+def pixels(rect):
+    """The screen's pixels inside the rectangle, as raw bytes."""
+    left, top, right, bottom = rect
+    with tempfile.TemporaryDirectory() as tmp:
+        path = os.path.join(tmp, "region.ppm")
+        run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (right - left, bottom - top, left, top), path])
+        with open(path, "rb") as f:
+            return f.read()
+
+
+def grab_handles(title):
+    """Grab handles are the 6 by 6 windows on the design surface."""
+    return [r[0] for r in children(title) if r[0][2] - r[0][0] == 6 and r[0][3] - r[0][1] == 6]
+
+
 def design_file(path):
     out = run(["wine", FWSTREAM, "to-json", windows_path(path)])
     check(out.returncode == 0, "fwstream could not read %s: %s" % (path, out.stderr))
@@ -290,7 +305,7 @@ def a_drag_moves_by_grid_steps_and_a_handle_resizes(work):
         click(button[0] + 10, button[1] + 5)
         # Grab handles are the 6 by 6 windows; the bottom-right one is lowest
         # and furthest right.
-        handles = [r[0] for r in children(DESIGN) if r[0][2] - r[0][0] == 6 and r[0][3] - r[0][1] == 6]
+        handles = grab_handles(DESIGN)
         check(len(handles) == 4, "the selected button has four grab handles, not %d" % len(handles))
         hx, hy = max(handles, key=lambda r: r[0] + r[1])[:2]
         drag((hx, hy), (13, 5))
@@ -313,6 +328,18 @@ def run_makes_the_form_live_and_the_switch_brings_design_back(work):
         click(*centre(name_edit))
         type_text("alice")
         wait_for(lambda: child(DESIGN, "alice"), "the typed text in the live edit")
+        # A press on a live button pushes it in, and selects nothing.
+        button = child(DESIGN, "Sign in")
+        inside = (button[0] + 2, button[1] + 2, button[2] - 2, button[3] - 2)
+        before = pixels(inside)
+        move(*centre(button))
+        xdo("mousedown", 1)
+        try:
+            wait_for(lambda: pixels(inside) != before, "the live button looking pressed")
+            screenshot("button-pressed")
+        finally:
+            xdo("mouseup", 1)
+        check(not grab_handles(DESIGN), "a press on a live button selects nothing")
         screenshot("running")
         doc = save(os.path.join(work, "running.bin"))
         check(prop(component(doc, "Edit1"), "Text") == "alice", "the live edit took the text")
