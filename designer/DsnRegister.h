@@ -77,27 +77,27 @@ class TDsnRegister : public TComponent {
     virtual void MouseDown(TWinControl* hooked, TControl* target, POINT p, TShiftState shift);
     virtual void MouseMove(TWinControl* hooked, POINT p, TShiftState shift);
     virtual void MouseUp(TWinControl* hooked, POINT p, TShiftState shift);
-    // Drawing a new control with a palette tool, creation, deletion, the
-    // clipboard and the design popup come with the next piece of work: for
-    // now these slots are there and do nothing.
-    virtual void BeginCreate(TWinControl* hooked, TControl* target, POINT p, TShiftState shift) {}
-    virtual void DragCreate(TWinControl* hooked, POINT p, TShiftState shift) {}
-    virtual void EndCreate(TWinControl* hooked, POINT p, TShiftState shift) {}
+    // Drawing a new control with the palette's current tool.
+    virtual void BeginCreate(TWinControl* hooked, TControl* target, POINT p, TShiftState shift);
+    virtual void DragCreate(TWinControl* hooked, POINT p, TShiftState shift);
+    virtual void EndCreate(TWinControl* hooked, POINT p, TShiftState shift);
     virtual void BeginMove(TWinControl* hooked, TControl* target, POINT p, TShiftState shift);
     virtual void DragMove(TWinControl* hooked, POINT p, TShiftState shift);
     virtual void EndMove(TWinControl* hooked, POINT p, TShiftState shift);
     virtual void TargetDblClick(TControl* target, TMessage& message);
     virtual void RightMouseDown(TWinControl* hooked, TControl* target, int32_t x, int32_t y);
     virtual void SelectTarget(TWinControl* hooked, TControl* target, int32_t x, int32_t y);
+    // The clipboard and the design popup come with the next piece of work:
+    // for now these slots are there and do nothing.
     virtual bool CanCopy() { return false; }
     virtual bool CanPaste() { return false; }
     virtual TDsnStage* DefaultParent() { return FDsnStage; }
     virtual void CutSelection() {}
     virtual void CopySelection() {}
     virtual void PasteClipboard() {}
-    virtual void DeleteSelection() {}
+    virtual void DeleteSelection();
     virtual void SetNewControl(TControl* component) { FNewControl = component; }
-    virtual void NameNewControl(TComponent* component) {}
+    virtual void NameNewControl(TComponent* component);
     virtual void ControlResized(TControl* target, TMessage& message);
     virtual void SelectionMoved(int32_t dx, int32_t dy);
     virtual void HandleGroupAdded(TControl* target, TMessage& message) {}
@@ -106,6 +106,16 @@ class TDsnRegister : public TComponent {
     virtual int AddDesignListener(TDesignListener* listener);
     virtual void RemoveDesignListener(TDesignListener* listener);
     virtual int AddSelectionReceiver(TReceiveTargets* receiver);
+
+    // --- creation -------------------------------------------------------------
+    // Reads a copy of the prototype, with every stored value but its name,
+    // into the container; the copy becomes NewControl.
+    void CopyPrototype(TComponent* prototype, TWinControl* container);
+    // The set-name handler of the controller's reads: a name unique in the
+    // controller's owner, and DM_CONTROLCREATED posted to the stage.
+    void ReaderSetName(TReader& reader, TComponent* component, std::string& name);
+    // Ascending by the number of parents between each and the stage.
+    void SortByDepth(std::vector<TComponent*>& list) const;
 
     // --- shared steps ---------------------------------------------------------
     void HookControl(TWinControl* control);
