@@ -87,20 +87,23 @@ class TDsnRegister : public TComponent {
     virtual void TargetDblClick(TControl* target, TMessage& message);
     virtual void RightMouseDown(TWinControl* hooked, TControl* target, int32_t x, int32_t y);
     virtual void SelectTarget(TWinControl* hooked, TControl* target, int32_t x, int32_t y);
-    // The clipboard and the design popup come with the next piece of work:
-    // for now these slots are there and do nothing.
-    virtual bool CanCopy() { return false; }
-    virtual bool CanPaste() { return false; }
+    // Cut, copy and paste through the "Dsn_ClipboardFormat" block.
+    virtual bool CanCopy();
+    virtual bool CanPaste();
     virtual TDsnStage* DefaultParent() { return FDsnStage; }
-    virtual void CutSelection() {}
-    virtual void CopySelection() {}
-    virtual void PasteClipboard() {}
+    virtual void CutSelection();
+    virtual void CopySelection();
+    // A block that cannot be read raises its error and leaves the design as
+    // it was.
+    virtual void PasteClipboard();
     virtual void DeleteSelection();
     virtual void SetNewControl(TControl* component) { FNewControl = component; }
     virtual void NameNewControl(TComponent* component);
     virtual void ControlResized(TControl* target, TMessage& message);
     virtual void SelectionMoved(int32_t dx, int32_t dy);
     virtual void HandleGroupAdded(TControl* target, TMessage& message) {}
+    // The design popup comes with the next piece of work: for now these
+    // slots are there and do nothing.
     virtual void BuildDesignPopup() {}
     virtual void ContextItemClick(TMenuItem* sender) {}
     virtual int AddDesignListener(TDesignListener* listener);
@@ -114,6 +117,9 @@ class TDsnRegister : public TComponent {
     // The set-name handler of the controller's reads: a name unique in the
     // controller's owner, and DM_CONTROLCREATED posted to the stage.
     void ReaderSetName(TReader& reader, TComponent* component, std::string& name);
+    // Hooks a pasted control, moves it inside its parent when it starts
+    // beyond the right or bottom edge, and selects it.
+    void PlacePasted(TComponent* component);
     // Ascending by the number of parents between each and the stage.
     void SortByDepth(std::vector<TComponent*>& list) const;
 
