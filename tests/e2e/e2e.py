@@ -396,6 +396,53 @@ def the_caption_edit_renames_the_design_window_letter_by_letter(work):
         program.stop()
 
 
+def of_class(title, cls):
+    for row in children(title):
+        if row[1] == cls:
+            return row[0]
+    return None
+
+
+def palette_drawing_and_the_clipboard_keys(work):
+    program = started_program()
+    try:
+        # The palette's first tool is the button; tools stand 33 pixels apart
+        # from 40 pixels right of the palette's left edge.
+        palette = of_class(MAIN, "FwTDsnPanel")
+        stage = of_class(DESIGN, "FwTDsnStage")
+        check(palette and stage, "the palette and the design surface are there")
+        click(palette[0] + 40 + 16, palette[1] + 16)
+        drag((stage[0] + 24, stage[1] + 168), (72, 24))
+        drawn = lambda: [r for r in children(DESIGN) if r[2] == "Dpst_TButton"]
+        wait_for(lambda: len(drawn()) == 1, "the drawn button")
+        screenshot("drawn")
+        # The new button is selected: copy it, click the empty surface (a
+        # button holds no controls, so nothing is pasted into one) and paste.
+        key("ctrl+c")
+        click(stage[0] + 300, stage[1] + 180)
+        key("ctrl+v")
+        wait_for(lambda: len(drawn()) == 2, "the pasted copy")
+        screenshot("pasted")
+        # The copy is selected now: Delete takes it away again.
+        key("Delete")
+        wait_for(lambda: len(drawn()) == 1, "the copy deleted")
+        # The palette is back at the pointer: a click on the surface makes
+        # nothing.
+        click(stage[0] + 300, stage[1] + 180)
+        time.sleep(0.5)
+        check(len(drawn()) == 1, "a click after drawing draws nothing")
+        doc = save(os.path.join(work, "drawn.bin"))
+        # Button1 and Button2 are the starting design's: the drawn one is
+        # Button3, its pasted copy was Button4.
+        b3 = component(doc, "Button3")
+        check([prop(b3, k) for k in ("Left", "Top", "Width", "Height")] == [24, 168, 72, 24],
+              "the drawn button's bounds: %s" % [prop(b3, k) for k in ("Left", "Top", "Width", "Height")])
+        check(prop(b3, "Caption") == "Dpst_TButton", "the prototype's caption came along")
+        check(not any(c["name"] == "Button4" for c in doc["components"]), "the deleted copy is gone")
+    finally:
+        program.stop()
+
+
 SCENARIOS = [
     start_up_shows_both_windows_with_the_starting_design,
     a_missing_starting_design_is_reported_once,
@@ -403,6 +450,7 @@ SCENARIOS = [
     run_makes_the_form_live_and_the_switch_brings_design_back,
     save_as_then_open_round_trips_the_design,
     the_caption_edit_renames_the_design_window_letter_by_letter,
+    palette_drawing_and_the_clipboard_keys,
 ]
 
 
