@@ -191,15 +191,12 @@ void TDsnRegister::HookAll() {
 }
 
 void TDsnRegister::HookControl(TWinControl* control) {
+    if (!control || (control->ControlStyle() & csNotDesigned)) return;
+    TWindowTree tree(control->Handle());
+    TRepaintOnce repaint(control);
     // The inner windows met while walking go to the agent made last; before
     // the first agent there is none to give them to.
     TDsnCtrl* current = nullptr;
-    if (!control || (control->ControlStyle() & csNotDesigned)) return;
-    // The walk makes no windows once the first is asked for: the snapshot
-    // of the tree holds for all of it.
-    control->HandleNeeded();
-    TWindowTree tree(control->Handle());
-    TRepaintOnce repaint(control);
     HookWalk(control, current, tree);
 }
 

@@ -11,6 +11,7 @@
 #include "designer/DsnShape.h"
 #include "designer/DsnStage.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -120,6 +121,11 @@ class TDsnRegister : public TComponent {
     // Hooks a pasted control, moves it inside its parent when it starts
     // beyond the right or bottom edge, and selects it.
     void PlacePasted(TComponent* component);
+    // The signature and record of each component, then one list end.
+    static void WriteRecords(TStream& stream, TComponent* root, const std::vector<TComponent*>& components);
+    // Reads such records with ReaderSetName naming each component read.
+    void ReadRecords(TStream& stream, TComponent* owner, TWinControl* parent,
+                     const std::function<void(TComponent*)>& eachRead);
     // Ascending by the number of parents between each and the stage.
     void SortByDepth(std::vector<TComponent*>& list) const;
 

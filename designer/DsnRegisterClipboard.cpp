@@ -3,8 +3,6 @@
 #include "designer/DsnClipboard.h"
 #include "designer/DsnRegister.h"
 #include "designer/DsnUnit.h"
-#include "stream/Reader.h"
-#include "stream/Writer.h"
 #include "toolkit/win/window/Clipboard.h"
 
 namespace fw {
@@ -28,16 +26,10 @@ bool TDsnRegister::CanPaste() {
 
 void TDsnRegister::CopySelection() {
     if (!CanCopy()) return;
+    std::vector<TComponent*> selected;
+    for (int i = 0; i < FTargets->Count(); ++i) selected.push_back(FTargets->GetItem(i));
     TMemoryStream stream;
-    {
-        TWriter writer(stream, 4096);
-        writer.SetRoot(Owner());
-        for (int i = 0; i < FTargets->Count(); ++i) {
-            writer.WriteSignature();
-            writer.WriteComponent(FTargets->GetItem(i));
-        }
-        writer.WriteListEnd();
-    }
+    WriteRecords(stream, Owner(), selected);
     const UINT format = RegisterClipboardFormatName(kDsnClipboardFormat);
     TClipboard clipboard(FDsnStage && FDsnStage->HandleAllocated() ? FDsnStage->Handle() : nullptr);
     clipboard.Clear();
@@ -64,16 +56,12 @@ void TDsnRegister::PasteClipboard() {
         bytes = DecodeClipboardBlock(clipboard.GetBlock(format));
     }
     TMemoryStream stream(std::move(bytes));
-    TReader reader(stream, 4096);
-    reader.OnSetName = [this](TReader& r, TComponent* component, std::string& name) {
-        ReaderSetName(r, component, name);
-    };
     // All or nothing: a block whose stream breaks off leaves the design as
     // it was. Read components join the end of the owner's list.
     TComponent* owner = Owner();
     const int before = owner ? owner->ComponentCount() : 0;
     try {
-        reader.ReadComponents(owner, parent, [this](TComponent* read) { PlacePasted(read); });
+        ReadRecords(stream, owner, parent, [this](TComponent* read) { PlacePasted(read); });
     } catch (...) {
         if (FTargets) FTargets->Clear();
         while (owner && owner->ComponentCount() > before) delete owner->Components(owner->ComponentCount() - 1);

@@ -104,20 +104,29 @@ void TDsnRegister::CopyPrototype(TComponent* prototype, TWinControl* container) 
     prototype->SetName("");
     TScopeExit restoreName([&] { prototype->SetName(name); });
     TMemoryStream stream;
-    {
-        TWriter writer(stream, 4096);
-        writer.SetRoot(prototype->Owner());
-        writer.WriteSignature();
-        writer.WriteComponent(prototype);
-        writer.WriteListEnd();
-    }
+    WriteRecords(stream, prototype->Owner(), {prototype});
     stream.SetPosition(0);
+    ReadRecords(stream, container->Owner(), container,
+                [this](TComponent* read) { SetNewControl(dynamic_cast<TControl*>(read)); });
+}
+
+void TDsnRegister::WriteRecords(TStream& stream, TComponent* root, const std::vector<TComponent*>& components) {
+    TWriter writer(stream, 4096);
+    writer.SetRoot(root);
+    for (TComponent* c : components) {
+        writer.WriteSignature();
+        writer.WriteComponent(c);
+    }
+    writer.WriteListEnd();
+}
+
+void TDsnRegister::ReadRecords(TStream& stream, TComponent* owner, TWinControl* parent,
+                               const std::function<void(TComponent*)>& eachRead) {
     TReader reader(stream, 4096);
-    reader.OnSetName = [this](TReader& r, TComponent* component, std::string& newName) {
-        ReaderSetName(r, component, newName);
+    reader.OnSetName = [this](TReader& r, TComponent* component, std::string& name) {
+        ReaderSetName(r, component, name);
     };
-    reader.ReadComponents(container->Owner(), container,
-                          [this](TComponent* read) { SetNewControl(dynamic_cast<TControl*>(read)); });
+    reader.ReadComponents(owner, parent, eachRead);
 }
 
 void TDsnRegister::ReaderSetName(TReader&, TComponent* component, std::string& name) {
