@@ -70,7 +70,7 @@ void TForm1::Open1Click(TObject*) {
 void TForm1::SaveAs1Click(TObject*) {
     if (!SaveDialog1()->Execute()) return;
     std::string name = SaveDialog1()->FileName;
-    TDsnStage* stage = Form2->DsnRegister1()->DsnStage();
+    TDsnStage* stage = Form2->DsnRSRegister1()->DsnStage();
     if (!stage) throw EComponentError("The design controller has no design stage");
     stage->SaveToFile(name);
     OpenDialog1()->FileName = name;

@@ -23,9 +23,9 @@ TDsnStage* TForm2::DsnStage1() const {
     return stage;
 }
 
-TDsnRegister* TForm2::DsnRegister1() const {
-    auto* reg = dynamic_cast<TDsnRegister*>(FindComponent("DsnRegister1"));
-    if (!reg) throw EComponentError("The design window has no DsnRegister1");
+TDsnRSRegister* TForm2::DsnRSRegister1() const {
+    auto* reg = dynamic_cast<TDsnRSRegister*>(FindComponent("DsnRSRegister1"));
+    if (!reg) throw EComponentError("The design window has no DsnRSRegister1");
     return reg;
 }
 

@@ -8,7 +8,7 @@
 namespace fw {
 
 class TDsnStage;
-class TDsnRegister;
+class TDsnRSRegister;
 
 class TForm2 : public TForm {
     FW_CLASS(TForm2)
@@ -20,7 +20,7 @@ class TForm2 : public TForm {
                                std::string& value);
 
     TDsnStage* DsnStage1() const;
-    TDsnRegister* DsnRegister1() const;
+    TDsnRSRegister* DsnRSRegister1() const;
 };
 
 extern TForm2* Form2;

@@ -243,43 +243,46 @@ std::unique_ptr<THandlerRect> TMultiHandler::NewGroup(TControl* control) {
     return group;
 }
 
-int TMultiHandler::LiveGroupCount() const {
-    return static_cast<int>(std::count_if(FGroups.begin(), FGroups.end(), [](const auto& g) { return g != nullptr; }));
-}
-
 std::vector<std::unique_ptr<THandlerRect>>::iterator TMultiHandler::FirstLiveGroup() {
     return std::find_if(FGroups.begin(), FGroups.end(), [](const auto& g) { return g != nullptr; });
 }
 
-bool TMultiHandler::HasGroupFor(const TControl* control) const {
-    return std::any_of(FGroups.begin(), FGroups.end(), [control](const auto& g) { return g && g->Control() == control; });
-}
-
 void TMultiHandler::Add(TComponent* item) {
     auto* control = dynamic_cast<TControl*>(item);
-    if (!control || dynamic_cast<TSmallRect*>(control) || HasGroupFor(control)) {
+    if (!control || dynamic_cast<TSmallRect*>(control) || FGrouped.count(control)) {
         FGroups.push_back(nullptr);
         return;
     }
     FGroups.push_back(NewGroup(control));
+    FGrouped.insert(control);
+    ++FLiveGroups;
     // In a multiple selection every group is inactive: the first one turns
     // grey when the second comes, every later one at once.
-    int live = LiveGroupCount();
-    if (live == 2) (*FirstLiveGroup())->SetInactive();
-    if (live > 1) FGroups.back()->SetInactive();
+    if (FLiveGroups == 2) (*FirstLiveGroup())->SetInactive();
+    if (FLiveGroups > 1) FGroups.back()->SetInactive();
     SendDesignMessage(control, DM_GROUPADDED, 0, 0);
 }
 
 void TMultiHandler::NilItem(int index) {
-    if (THandlerRect* g = Groups(index)) g->ForgetControl();
+    if (THandlerRect* g = Groups(index)) {
+        FGrouped.erase(g->Control());
+        g->ForgetControl();
+    }
 }
 
-void TMultiHandler::Clear() { FGroups.clear(); }
+void TMultiHandler::Clear() {
+    FGroups.clear();
+    FGrouped.clear();
+    FLiveGroups = 0;
+}
 
 void TMultiHandler::Delete(int index) {
-    Groups(index); // the list index error outside the list
+    if (THandlerRect* g = Groups(index)) { // the list index error outside the list
+        FGrouped.erase(g->Control());
+        --FLiveGroups;
+    }
     FGroups.erase(FGroups.begin() + index);
-    if (LiveGroupCount() != 1) return;
+    if (FLiveGroups != 1) return;
     // One control left: it is a single selection again, with active handles.
     std::unique_ptr<THandlerRect>& last = *FirstLiveGroup();
     TControl* control = last->Control();

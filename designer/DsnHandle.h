@@ -14,6 +14,7 @@
 #include "toolkit/win/window/GraphicControl.h"
 
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 namespace fw {
@@ -215,12 +216,14 @@ public:
 
 private:
     std::unique_ptr<THandlerRect> NewGroup(TControl* control);
-    int LiveGroupCount() const;
     std::vector<std::unique_ptr<THandlerRect>>::iterator FirstLiveGroup();
-    bool HasGroupFor(const TControl* control) const;
 
     THandleSettings FSettings;
     std::vector<std::unique_ptr<THandlerRect>> FGroups;
+    // The groups that exist, and the controls they still stand for, kept
+    // alongside FGroups so that adding to a large selection searches nothing.
+    int FLiveGroups = 0;
+    std::unordered_set<const TControl*> FGrouped;
 };
 
 } // namespace fw

@@ -5,6 +5,7 @@
 #include "designer/DsnMerge.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace fw {
 
@@ -26,9 +27,16 @@ void TMultiProps::CopyLines(TStrings& target, const TStrings* source) {
 
 std::vector<TComponent*> TMultiProps::Distinct() const {
     std::vector<TComponent*> out;
+    out.reserve(FEntries.size());
+    std::unordered_set<TComponent*> seen;
     for (TComponent* c : *FComponents)
-        if (c && std::find(out.begin(), out.end(), c) == out.end()) out.push_back(c);
+        if (c && seen.insert(c).second) out.push_back(c);
     return out;
+}
+
+void TMultiProps::Forget(TComponent* component) {
+    auto it = FEntries.find(component);
+    if (it != FEntries.end() && --it->second == 0) FEntries.erase(it);
 }
 
 void TMultiProps::SetInspector(TCustomInspector* inspector) {
@@ -43,15 +51,18 @@ void TMultiProps::SetInspector(TCustomInspector* inspector) {
     inspector->FProps = this;
 }
 
-void TMultiProps::NilItem(int index) { FComponents->SetItem(index, nullptr); }
+void TMultiProps::NilItem(int index) {
+    if (TComponent* c = FComponents->Items(index)) Forget(c);
+    FComponents->SetItem(index, nullptr);
+}
 
 void TMultiProps::Add(TComponent* component) {
     // The entry is always appended so the list stays parallel to the target
     // list; a component that is already merged (or none) changes no row.
-    bool merged = !component || FComponents->IndexOf(component) >= 0;
+    bool merged = !component || FEntries[component]++ > 0;
     FComponents->Add(component);
     if (merged) return;
-    int n = static_cast<int>(Distinct().size());
+    int n = static_cast<int>(FEntries.size());
     MergeComponent({*FClassNames, *FPropNames, *FPropValues, FAllNames.get(), *FWantNames, *FOutNames}, component, n);
     OrderByList(*FWantNames, *FPropNames, *FPropValues);
 }
@@ -66,17 +77,19 @@ void TMultiProps::ClearRows() {
 void TMultiProps::Clear() {
     ClearRows();
     FComponents->Clear();
+    FEntries.clear();
 }
 
 void TMultiProps::Delete(int index) {
     TComponent* removed = FComponents->Items(index); // the list index error outside the list
     FComponents->Delete(index);
-    if (Distinct().empty()) {
+    if (removed) Forget(removed);
+    if (FEntries.empty()) {
         ClearRows(); // forgotten entries, if any, keep their places
         return;
     }
     if (!removed || FComponents->IndexOf(nullptr) >= 0) Remerge(); // a forgotten component cannot be read
-    else if (FComponents->IndexOf(removed) >= 0) RefreshValues();  // still selected through another entry
+    else if (FEntries.count(removed)) RefreshValues();              // still selected through another entry
     else DeleteIncremental(removed);
 }
 

@@ -8,6 +8,7 @@
 #include "designer/DsnSelection.h"
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace fw {
@@ -52,9 +53,14 @@ private:
     void ClearRows();
     void DeleteIncremental(TComponent* removed);
     void Remerge();
+    // One entry of the component fewer in Components.
+    void Forget(TComponent* component);
 
     std::unique_ptr<TStringList> FClassNames, FWantNames, FWantCaptions, FOutNames, FPropNames, FPropValues, FAllNames;
     std::unique_ptr<TList<TComponent*>> FComponents;
+    // How many entries of Components hold each component: a selection of
+    // any size is merged and unmerged without searching the list.
+    std::unordered_map<TComponent*, int> FEntries;
     TCustomInspector* FInspector = nullptr;
 };
 

@@ -79,6 +79,7 @@ void TDsnRegister::Notification(TComponent* component, TOperation operation) {
     if (component == FArrowButton) FArrowButton = nullptr;
     if (component == FNewControl) FNewControl = nullptr;
     if (component == FDragContainer) FDragContainer = nullptr;
+    if (component == FDesignPopup) FDesignPopup = nullptr;
     DropAgentsOf(component);
     DropTarget(component);
 }

@@ -103,10 +103,10 @@ class TDsnRegister : public TComponent {
     virtual void ControlResized(TControl* target, TMessage& message);
     virtual void SelectionMoved(int32_t dx, int32_t dy);
     virtual void HandleGroupAdded(TControl* target, TMessage& message) {}
-    // The design popup comes with the next piece of work: for now these
-    // slots are there and do nothing.
-    virtual void BuildDesignPopup() {}
-    virtual void ContextItemClick(TMenuItem* sender) {}
+    // The design popup: the stage's cover-menu items, borrowed while design
+    // mode is on, then one entry per self-property the whole selection has.
+    virtual void BuildDesignPopup();
+    virtual void ContextItemClick(TMenuItem* sender);
     virtual int AddDesignListener(TDesignListener* listener);
     virtual void RemoveDesignListener(TDesignListener* listener);
     virtual int AddSelectionReceiver(TReceiveTargets* receiver);
@@ -158,6 +158,7 @@ protected:
     POINT ScreenPoint(int32_t x, int32_t y) const;
 
     std::unique_ptr<TMultiShape> FOutlines;
+    std::unique_ptr<TMultiHandler> FHandles;
     TControl* FDragContainer = nullptr;
     int32_t FStartX = 0, FStartY = 0;
 
@@ -185,7 +186,6 @@ private:
     TColor FOutlineColor = 0x808080;
     int32_t FOutlineWidth = 2;
     TControl* FNewControl = nullptr;
-    std::unique_ptr<TMultiHandler> FHandles;
     // Agents taken out of Agents (their control went) until their window's
     // destruction is over, and agents waiting for the stage's new window.
     std::vector<std::unique_ptr<TDsnCtrl>> FOrphans;

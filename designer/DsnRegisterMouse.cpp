@@ -123,11 +123,6 @@ void TDsnRegister::SelectTarget(TWinControl* hooked, TControl* target, int32_t, 
     FTargets->Update();
 }
 
-// Selecting is all a right press does until the design popup exists.
-void TDsnRegister::RightMouseDown(TWinControl* hooked, TControl* target, int32_t x, int32_t y) {
-    SelectTarget(hooked, target, x, y);
-}
-
 void TDsnRegister::TargetDblClick(TControl* target, TMessage&) {
     if (FDsnStage) FDsnStage->OnCoverDblClick(FDsnStage, target);
 }

@@ -5,7 +5,8 @@
 namespace fw {
 
 void RegisterDesignEngineClasses() {
-    RegisterClasses({&TDsnStage::StaticClassInfo(), &TDsnRegister::StaticClassInfo(), &TDsnSwitch::StaticClassInfo()});
+    RegisterClasses({&TDsnStage::StaticClassInfo(), &TDsnRegister::StaticClassInfo(), &TDsnMlRegister::StaticClassInfo(),
+                     &TDsnRSRegister::StaticClassInfo(), &TDsnSwitch::StaticClassInfo()});
 }
 
 } // namespace fw

@@ -1,8 +1,10 @@
 #pragma once
-// The design engine's unit: the design stage, the design controller and the
-// design switch.
+// The design engine's unit: the design stage, the design controller with its
+// multiple-selection and group-resizing variants, and the design switch.
 #include "designer/DsnRegister.h"
 #include "designer/DsnStage.h"
+#include "designer/DsnSubMl.h"
+#include "designer/DsnSubRS.h"
 #include "designer/DsnSwitch.h"
 
 namespace fw {

@@ -134,7 +134,7 @@ def main_window():
     ], [
         rec("TDsnSwitch", "DsnSwitch1", bounds(0, 0, 33, 33) + [
             ("Hint", s("Design Off/On")), ("AllowAllUp", b(True)), ("GroupIndex", i(2302)), glyph("DSNSWITCH"),
-            ("DsnRegister", ident("Form2.DsnRegister1")), ("DsnMessageFlg", b(False)),
+            ("DsnRegister", ident("Form2.DsnRSRegister1")), ("DsnMessageFlg", b(False)),
             ("DsnMessage", s("Now, Starting Design"))]),
         rec("TLabel", "Label1", bounds(0, 40, 60, 11) + [("Caption", s("Form Caption:")), *font("Small Fonts", -9)]),
         rec("TSpeedButton", "SpeedButton1", bounds(34, 0, 33, 33) + [
@@ -172,7 +172,7 @@ def design_window():
             ("FixPosition", b(False)), ("FixSize", b(False))]),
         rec("TColorDialog", "ColorDialog1", []),
         rec("TFontDialog", "FontDialog1", font("MS Sans Serif", -11)),
-        rec("TDsnRegister", "DsnRegister1", [
+        rec("TDsnRSRegister", "DsnRSRegister1", [
             ("DsnStage", ident("DsnStage1")), ("DsnPanel", ident("Form1.DsnPanel1")),
             ("ArrowButton", ident("Form1.ArrowButton1"))]),
     ])
