@@ -19,19 +19,6 @@ struct ControllerTest : TEngineFixture {
         button->OnClick.Bind([this](TObject*) { ++clicks; });
         DesignOn();
     }
-    // A drag with the left button, waiting for the release to be handled.
-    void Drag(TControl* c, POINT from, POINT by) {
-        POINT start = ScreenOf(c, from.x, from.y);
-        MovePointer(start);
-        PressLeft(start);
-        PumpPending();
-        for (int i = 1; i <= 3; ++i) {
-            MovePointer({start.x + by.x * i / 3, start.y + by.y * i / 3});
-            PumpPending();
-        }
-        ReleaseLeft({start.x + by.x, start.y + by.y});
-        PumpPending();
-    }
 };
 
 } // namespace

@@ -122,6 +122,14 @@ inline void KeyInput(WORD vk, bool up) {
     Send(in);
 }
 
+// Presses or releases a key and waits until the key state shows it: injected
+// keys reach the key state some time after SendInput returns, and a mouse
+// press sent before would not carry the modifier.
+inline void HoldKey(WORD vk, bool held) {
+    KeyInput(vk, !held);
+    PumpUntil([&] { return (GetAsyncKeyState(vk) < 0) == held; }, 3000);
+}
+
 // Presses and releases a key, with modifiers held around it.
 inline void TypeKey(WORD vk, std::initializer_list<WORD> held = {}) {
     for (WORD m : held) KeyInput(m, false);
