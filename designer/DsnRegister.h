@@ -156,6 +156,15 @@ protected:
     void EnsureTargets();
     // The gesture's origin in screen coordinates.
     POINT ScreenPoint(int32_t x, int32_t y) const;
+    // A point of the hooked control in the container a band drawn from it
+    // lies in: the hooked control itself, or its parent when it holds no
+    // controls.
+    static POINT InBandContainer(TWinControl* hooked, POINT p);
+    // Starts a band in that container (DragContainer := it) at the snapped
+    // point, and confines the pointer to it.
+    void StartBand(TMultiShape& band, TWinControl* hooked, POINT p);
+    // Stretches the band from its start to the snapped pointer.
+    void StretchBand(TMultiShape& band, TWinControl* hooked, POINT p);
 
     std::unique_ptr<TMultiShape> FOutlines;
     std::unique_ptr<TMultiHandler> FHandles;

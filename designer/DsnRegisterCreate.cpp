@@ -28,48 +28,51 @@ int DepthBelow(const TComponent* component, const TDsnStage* stage) {
 
 } // namespace
 
-void TDsnRegister::BeginCreate(TWinControl* hooked, TControl* target, POINT p, TShiftState) {
-    if (!AskSelect(target).Contains(saCreate)) return;
-    int32_t x = p.x, y = p.y;
-    if (AcceptsControls(hooked)) {
-        FDragContainer = hooked;
-    } else {
-        FDragContainer = hooked->Parent();
-        x += hooked->Left();
-        y += hooked->Top();
-    }
-    RenewOutlines();
-    FOutlines->Color = FOutlineColor;
-    FOutlines->PenWidth = FOutlineWidth;
+POINT TDsnRegister::InBandContainer(TWinControl* hooked, POINT p) {
+    if (AcceptsControls(hooked)) return p;
+    return {p.x + hooked->Left(), p.y + hooked->Top()};
+}
+
+void TDsnRegister::StartBand(TMultiShape& band, TWinControl* hooked, POINT p) {
+    FDragContainer = AcceptsControls(hooked) ? hooked : hooked->Parent();
+    const POINT at = InBandContainer(hooked, p);
+    int32_t x = at.x, y = at.y;
     SnapToGrid(x, y);
     FStartX = x;
     FStartY = y;
-    FOutlines->Origin = ScreenPoint(x, y);
-    FOutlines->StartBand();
-    FOutlines->ConfineTo(FDragContainer);
+    band.Origin = ScreenPoint(x, y);
+    band.StartBand();
+    band.ConfineTo(FDragContainer);
+}
+
+void TDsnRegister::StretchBand(TMultiShape& band, TWinControl* hooked, POINT p) {
+    int32_t x = p.x, y = p.y;
+    SnapToGrid(x, y);
+    const POINT at = InBandContainer(hooked, {x, y});
+    band.SetBandWidth(at.x - FStartX);
+    band.SetBandHeight(at.y - FStartY);
+    band.MoveTo(ScreenPoint(FStartX, FStartY));
+}
+
+void TDsnRegister::BeginCreate(TWinControl* hooked, TControl* target, POINT p, TShiftState) {
+    if (!AskSelect(target).Contains(saCreate)) return;
+    RenewOutlines();
+    FOutlines->Color = FOutlineColor;
+    FOutlines->PenWidth = FOutlineWidth;
+    StartBand(*FOutlines, hooked, p);
 }
 
 void TDsnRegister::DragCreate(TWinControl* hooked, POINT p, TShiftState) {
-    if (!FOutlines) return;
-    int32_t x = p.x, y = p.y;
-    SnapToGrid(x, y);
-    if (!AcceptsControls(hooked)) {
-        x += hooked->Left();
-        y += hooked->Top();
-    }
-    FOutlines->SetBandWidth(x - FStartX);
-    FOutlines->SetBandHeight(y - FStartY);
-    FOutlines->MoveTo(ScreenPoint(FStartX, FStartY));
+    if (FOutlines) StretchBand(*FOutlines, hooked, p);
 }
 
 void TDsnRegister::EndCreate(TWinControl* hooked, POINT p, TShiftState) {
     int32_t x = p.x, y = p.y;
     SnapToGrid(x, y);
     if (FOutlines) {
-        if (!AcceptsControls(hooked)) {
-            x += hooked->Left();
-            y += hooked->Top();
-        }
+        const POINT at = InBandContainer(hooked, {x, y});
+        x = at.x;
+        y = at.y;
         FOutlines->Finish();
         FOutlines.reset();
         const int32_t dx = x - FStartX, dy = y - FStartY;

@@ -14,8 +14,6 @@ namespace {
 
 TComponent* Tool(TCustomCmpPlt* palette) { return palette ? palette->GetSelectedGene() : nullptr; }
 
-bool AcceptsControls(const TControl* control) { return control && (control->ControlStyle() & csAcceptsControls); }
-
 bool Intersect(const RECT& a, const RECT& b) {
     return std::max(a.left, b.left) < std::min(a.right, b.right) && std::max(a.top, b.top) < std::min(a.bottom, b.bottom);
 }
@@ -111,47 +109,22 @@ void TDsnMlRegister::SetDesignMode(bool on) {
 void TDsnMlRegister::CreateBandOutline() { FBand = std::make_unique<TMultiShape>(); }
 
 void TDsnMlRegister::BeginBand(TWinControl* hooked, TControl*, POINT p, TShiftState) {
-    int32_t x = p.x, y = p.y;
-    if (AcceptsControls(hooked)) {
-        FDragContainer = hooked;
-    } else {
-        FDragContainer = hooked->Parent();
-        x += hooked->Left();
-        y += hooked->Top();
-    }
     // A band left by a lost release is erased before the new one starts.
     if (FBand) FBand->Finish();
     CreateBandOutline();
     FBand->Color = kBandColor;
     FBand->PenWidth = kBandPenWidth;
     FBand->PenStyle = psDot;
-    SnapToGrid(x, y);
-    FStartX = x;
-    FStartY = y;
-    FBand->Origin = ScreenPoint(x, y);
-    FBand->StartBand();
-    FBand->ConfineTo(FDragContainer);
+    StartBand(*FBand, hooked, p);
 }
 
 void TDsnMlRegister::DragBand(TWinControl* hooked, POINT p, TShiftState) {
-    if (!FBand) return;
-    int32_t x = p.x, y = p.y;
-    SnapToGrid(x, y);
-    if (!AcceptsControls(hooked)) {
-        x += hooked->Left();
-        y += hooked->Top();
-    }
-    FBand->SetBandWidth(x - FStartX);
-    FBand->SetBandHeight(y - FStartY);
-    FBand->MoveTo(ScreenPoint(FStartX, FStartY));
+    if (FBand) StretchBand(*FBand, hooked, p);
 }
 
 void TDsnMlRegister::EndBand(TWinControl* hooked, POINT p, TShiftState) {
-    int32_t x = p.x, y = p.y;
-    if (!AcceptsControls(hooked)) {
-        x += hooked->Left();
-        y += hooked->Top();
-    }
+    const POINT at = InBandContainer(hooked, p); // the release point is not snapped
+    const int32_t x = at.x, y = at.y;
     if (FBand) {
         FBand->Finish();
         FBand.reset();
