@@ -6,7 +6,9 @@
 //    the same rectangles on the screen DC;
 //  - selecting all controls with one band (EndBand: the hit test, the target
 //    list, one handle window per control, the property rows) against
-//    CreateWindowExW of as many small child windows.
+//    CreateWindowExW of as many small child windows;
+//  - clearing that selection again (every handle window taken away), whose
+//    growth per control is reported.
 // Prints medians, their ratios and the growth per control.
 #include "designer/DsnUnit.h"
 #include "toolkit/win/controls/StdCtrls.h"
@@ -102,9 +104,9 @@ int main() {
 
     const int sizes[] = {1, 10, 100, 1000};
     constexpr int kSteps = 41, kRuns = 3;
-    double stepPer[4] = {}, bandPer[4] = {};
-    std::printf("%8s %11s %11s %7s %11s %11s %7s\n", "selected", "step ms", "bare ms", "ratio", "band ms",
-                "windows ms", "ratio");
+    double stepPer[4] = {}, bandPer[4] = {}, clearPer[4] = {};
+    std::printf("%8s %11s %11s %7s %11s %11s %7s %11s\n", "selected", "step ms", "bare ms", "ratio", "band ms",
+                "windows ms", "ratio", "clear ms");
     for (int k = 0; k < 4; ++k) {
         const int n = sizes[k];
         for (int i = 0; i < n; ++i) {
@@ -117,9 +119,14 @@ int main() {
         reg->SetDesignMode(true);
         Pump();
         auto* first = dynamic_cast<TWinControl*>(stage->Controls(0));
-        std::vector<double> steps, bares, bands, windows;
+        std::vector<double> steps, bares, bands, windows, clears;
         for (int run = 0; run < kRuns; ++run) {
             windows.push_back(BareHandles(stage->Handle(), n));
+
+            auto tc = Clock::now();
+            if (reg->Targets()) reg->Targets()->Clear(); // the previous run's selection
+            clears.push_back(Millis(tc, Clock::now()));
+            Pump();
 
             auto t0 = Clock::now();
             reg->BeginBand(stage, stage, {0, 0}, {});
@@ -146,16 +153,20 @@ int main() {
             bares.push_back(Median(bare));
         }
         const double step = Median(steps), bare = Median(bares), band = Median(bands), win = Median(windows);
+        // The first run clears nothing: the median of the later two.
+        const double clear = (clears[1] + clears[2]) / 2;
         stepPer[k] = step / n;
         bandPer[k] = band / n;
-        std::printf("%8d %11.3f %11.3f %7.2f %11.2f %11.2f %7.2f\n", n, step, bare, step / bare, band, win, band / win);
+        clearPer[k] = clear / n;
+        std::printf("%8d %11.3f %11.3f %7.2f %11.2f %11.2f %7.2f %11.2f\n", n, step, bare, step / bare, band, win,
+                    band / win, clear);
         std::fflush(stdout);
         reg->SetDesignMode(false);
         while (stage->ControlCount() > 0) delete stage->Controls(stage->ControlCount() - 1);
         Pump();
     }
-    std::printf("growth per control from 10 to 1000: drag step %.2f, band %.2f (1 = linear)\n", stepPer[3] / stepPer[1],
-                bandPer[3] / bandPer[1]);
+    std::printf("growth per control from 10 to 1000: drag step %.2f, band %.2f, clear %.2f (1 = linear)\n",
+                stepPer[3] / stepPer[1], bandPer[3] / bandPer[1], clearPer[3] / clearPer[1]);
     SelectObject(screen, oldPen);
     DeleteObject(pen);
     ReleaseDC(nullptr, screen);

@@ -1,5 +1,6 @@
 #include "designer/DsnHandle.h"
 
+#include "designer/DsnErase.h"
 #include "designer/DsnMessages.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/core/List.h"
@@ -210,6 +211,11 @@ void THandlerRect::Reposition() {
     for (TSmallRect* h : FHandleWindows) h->Place();
 }
 
+void THandlerRect::HideHandles(TBatchErase& erase) {
+    for (TSmallRect* h : FHandleWindows)
+        if (h->HandleAllocated()) erase.Hide(h->Handle());
+}
+
 void THandlerRect::SetInactive() {
     for (TSmallRect* h : FHandleWindows) h->SetInactive();
 }
@@ -271,6 +277,9 @@ void TMultiHandler::NilItem(int index) {
 }
 
 void TMultiHandler::Clear() {
+    TBatchErase erase; // repaints once the groups are gone
+    for (auto& g : FGroups)
+        if (g) g->HideHandles(erase);
     FGroups.clear();
     FGrouped.clear();
     FLiveGroups = 0;

@@ -19,6 +19,7 @@
 
 namespace fw {
 
+class TBatchErase;
 class THandlerRect;
 
 // What a set passes to its groups, and a group to its handles.
@@ -148,6 +149,8 @@ public:
     // Every handle to its corner, unless the handles were released.
     virtual void Reposition();
     void SetInactive();
+    // Takes the handle windows off the screen through the eraser.
+    void HideHandles(TBatchErase& erase);
 
     // Finishes construction (a constructor cannot reach the CreateHandles of a
     // derived group): creates the handles, links them to this group, places
