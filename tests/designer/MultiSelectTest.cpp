@@ -5,6 +5,7 @@
 // selection through its one handle scales the others, snapped to the grid.
 #include "designer/EngineTestSupport.h"
 #include "designer/DsnHandleRS.h"
+#include "designer/ScreenPixels.h"
 
 using namespace dsntest;
 
@@ -120,6 +121,26 @@ TEST_F(MultiSelectTest, TheBandSelectsTouchedChildrenOfItsContainerOnly) {
     // A click on the empty stage is a band of no size: it clears.
     ClickAt(ScreenOf(stage, 170, 180));
     EXPECT_EQ(SelectedCount(), 0);
+}
+
+// Clearing a selection takes its handles off the screen in one batch; the
+// places they covered must still be painted again.
+TEST_F(MultiSelectTest, ClearingASelectionRepaintsWhereItsHandlesWere) {
+    auto areaOf = [&](TControl* c) {
+        POINT p = ScreenOf(c, c->Width() - 6, c->Height() - 6);
+        return RECT{p.x, p.y, p.x + 12, p.y + 12}; // the handle sits across the corner
+    };
+    const TScreenShot before1 = CaptureScreen(areaOf(b1)), before2 = CaptureScreen(areaOf(b2));
+    ClickAt(ScreenOf(b1, 10, 10));
+    ClickWith(b2, {10, 10}, {VK_SHIFT});
+    ASSERT_EQ(SelectedCount(), 2);
+    PumpPending();
+    ASSERT_NE(CaptureScreen(areaOf(b2)), before2) << "the handle shows";
+    ClickAt(ScreenOf(stage, 170, 180));
+    ASSERT_EQ(SelectedCount(), 0);
+    PumpPending();
+    EXPECT_EQ(CaptureScreen(areaOf(b1)), before1);
+    EXPECT_EQ(CaptureScreen(areaOf(b2)), before2);
 }
 
 TEST_F(MultiSelectTest, ARightPressOnTheEmptyStageChangesNothing) {

@@ -67,7 +67,9 @@ struct PopupTest : TEngineFixture {
     void RightClick(TControl* c, bool opens = true) {
         const int before = popups;
         ClickWith(c, {8 + 20 * (before % 3), 8}, {}, true);
-        if (opens) EXPECT_TRUE(PumpUntil([&] { return popups == before + 1; })) << "a popup opened";
+        if (opens) {
+            EXPECT_TRUE(PumpUntil([&] { return popups == before + 1; })) << "a popup opened";
+        }
         PumpPending();
     }
     using Captions = std::vector<std::string>;
