@@ -69,8 +69,8 @@ struct CreationTest : TEngineFixture {
     }
     // A band drawn with the armed tool from one point to another of a
     // control's client area.
-    void Draw(TControl* on, POINT from, POINT to) {
-        palette->SetSelectedGene(proto);
+    void Draw(TControl* on, POINT from, POINT to, TComponent* gene = nullptr) {
+        palette->SetSelectedGene(gene ? gene : proto);
         POINT start = ScreenOf(on, from.x, from.y), end = ScreenOf(on, to.x, to.y);
         MovePointer(start);
         PressLeft(start);
@@ -116,6 +116,21 @@ TEST_F(CreationTest, BandsEitherWayGiveNormalisedBoundsAndNamesCountUp) {
     PumpUntil([&] { return created.size() == 2; });
     EXPECT_EQ(created, (std::vector<std::string>{"Button1@16,40", "Button2@16,104"}))
         << "OnControlCreate comes after the creation, with the final name and place";
+}
+
+// Drawn at any size, an auto-sized label takes the size of its text, the size
+// it gets again when the saved design is read back.
+TEST_F(CreationTest, ADrawnAutoSizedLabelTakesItsTextsSize) {
+    auto* gene = new TLabel(deposit);
+    gene->SetName("Dpst_TLabel");
+    gene->SetParent(deposit);
+    gene->SetCaption("Dpst_TLabel");
+    auto* reference = Put<TLabel>("Reference", 200, 8, 10, 10);
+    reference->SetCaption("Dpst_TLabel");
+    DesignOn();
+    Draw(stage, {16, 16}, {48, 32}, gene);
+    ExpectBounds(Named("Label1"), 16, 16, reference->Width(), reference->Height());
+    EXPECT_NE(reference->Width(), 32);
 }
 
 TEST_F(CreationTest, DrawingOnAButtonPutsTheControlIntoItsParentAtTheSamePlace) {

@@ -443,6 +443,189 @@ def palette_drawing_and_the_clipboard_keys(work):
         program.stop()
 
 
+def all_components(doc):
+    """Every component of a design, nested ones too."""
+    pending = list(doc["components"])
+    while pending:
+        c = pending.pop()
+        pending.extend(c.get("children", []))
+        yield c
+
+
+def palette_tool(palette, n):
+    """The centre of the palette's tool n: ten a row, 33 pixels apart, from 40
+    pixels right of the palette's left edge."""
+    return (palette[0] + 40 + 33 * (n % 10) + 16, palette[1] + 33 * (n // 10) + 16)
+
+
+def keys_held(held, action):
+    """Runs action with the modifier keys held down on the X display."""
+    for k in held:
+        xdo("keydown", k)
+    try:
+        action()
+    finally:
+        for k in reversed(held):
+            xdo("keyup", k)
+        time.sleep(0.2)
+
+
+def every_palette_class_round_trips_through_save_as_and_open(work):
+    program = started_program()
+    try:
+        palette = of_class(MAIN, "FwTDsnPanel")
+        stage = of_class(DESIGN, "FwTDsnStage")
+        check(palette and stage, "the palette and the design surface are there")
+        # Thirty cells of 40 by 24 beside and below the starting design:
+        # two columns on the left of it, three on its right.
+        cells = [(x, y) for y in range(8, 152, 24) for x in (8, 48, 280, 320, 360)]
+        for n, (x, y) in enumerate(cells):
+            # Some classes have no window of their own, and some align
+            # themselves to an edge: a drawn control is seen by the grab
+            # handle of the new selection.
+            before = grab_handles(DESIGN)
+            click(*palette_tool(palette, n))
+            drag((stage[0] + x, stage[1] + y), (32, 16), steps=2)
+            wait_for(lambda: grab_handles(DESIGN) not in ([], before), "control %d drawn" % (n + 1))
+        # Windows of the design itself: the grab handle is not one.
+        designed = lambda: len(children(DESIGN)) - len(grab_handles(DESIGN))
+        before = designed()
+        screenshot("thirty-classes")
+        first = os.path.join(work, "thirty.bin")
+        doc = save(first)
+        start = design_file(os.path.join(os.path.dirname(EXE), "newform.bin"))
+        known = {c["name"] for c in all_components(start)}
+        drawn = [c for c in all_components(doc) if c["name"] not in known]
+        classes = sorted({c["class"] for c in drawn})
+        check(len(drawn) == 30 and len(classes) == 30,
+              "thirty controls of thirty classes drawn, not %d of %s" % (len(drawn), classes))
+        menu(0, 0)  # File, New
+        wait_for(lambda: designed() < before, "the starting design again")
+        menu(0, 1)  # File, Open
+        answer_file_dialog("Open", first)
+        wait_for(lambda: designed() == before, "the opened design")
+        second = os.path.join(work, "thirty-again.bin")
+        again = save(second)
+        changed = [c["name"] for c in all_components(doc) if c not in list(all_components(again))]
+        check(again == doc, "every class came back as it was saved, not %s" % changed)
+        with open(first, "rb") as a, open(second, "rb") as b:
+            check(a.read() == b.read(), "the same bytes")
+        screenshot("thirty-reopened")
+    finally:
+        program.stop()
+
+
+def bounds_of(doc, name):
+    return tuple(prop(component(doc, name), k) for k in ("Left", "Top", "Width", "Height"))
+
+
+def band_shift_click_group_move_and_group_resize(work):
+    program = started_program()
+    try:
+        stage = of_class(DESIGN, "FwTDsnStage")
+        sign_in, cancel = child(DESIGN, "Sign in"), child(DESIGN, "Cancel")
+        start = design_file(os.path.join(os.path.dirname(EXE), "newform.bin"))
+        b1, b2 = bounds_of(start, "Button1"), bounds_of(start, "Button2")
+        # A band from the empty surface below the buttons up across both.
+        drag((sign_in[0] + 8, stage[3] - 12), (cancel[2] - sign_in[0] - 16, sign_in[1] + 6 - (stage[3] - 12)))
+        wait_for(lambda: len(grab_handles(DESIGN)) == 2, "a handle on each banded button")
+        screenshot("banded")
+        # Both move together by the press's grid steps.
+        drag(centre(sign_in), (16, 24))
+        doc = save(os.path.join(work, "group-moved.bin"))
+        m1, m2 = bounds_of(doc, "Button1"), bounds_of(doc, "Button2")
+        dx, dy = m1[0] - b1[0], m1[1] - b1[1]
+        check(dx != 0 and dx % 8 == 0 and dy % 8 == 0, "moved by grid steps: %s, %s" % (dx, dy))
+        check(m2 == (b2[0] + dx, b2[1] + dy, b2[2], b2[3]), "the other button went along: %s" % (m2,))
+        check(bounds_of(doc, "CheckBox1") == bounds_of(start, "CheckBox1"), "the check box was not banded")
+        # Saving cleared the selection: Sign in, then Shift+click Cancel to
+        # add it and the check box twice to add and remove it again.
+        sign_in, cancel, box = child(DESIGN, "Sign in"), child(DESIGN, "Cancel"), child(DESIGN, "Remember me")
+        click(sign_in[0] + 10, sign_in[1] + 5)
+        keys_held(["shift"], lambda: click(cancel[0] + 10, cancel[1] + 5))
+        wait_for(lambda: len(grab_handles(DESIGN)) == 2, "Shift+click added Cancel")
+        keys_held(["shift"], lambda: click(box[0] + 60, box[1] + 5))
+        wait_for(lambda: len(grab_handles(DESIGN)) == 3, "Shift+click added the check box")
+        keys_held(["shift"], lambda: click(box[0] + 100, box[1] + 5))
+        wait_for(lambda: len(grab_handles(DESIGN)) == 2, "Shift+click took the check box away")
+        # Sign in's handle drags 40 right: both buttons grow in proportion.
+        handles = grab_handles(DESIGN)
+        hx, hy = min(handles, key=lambda r: r[0])[:2]
+        drag((hx + 2, hy + 2), (40, 0))
+        screenshot("group-resized")
+        doc = save(os.path.join(work, "group-resized.bin"))
+        r1, r2 = bounds_of(doc, "Button1"), bounds_of(doc, "Button2")
+        check(r1[2] == m1[2] + 40 and r1[3] == m1[3], "the dragged button grew by the drag: %s" % (r1,))
+        # The other one had the same size: scaled alike, then its size snapped
+        # down to the grid.
+        check((r2[2], r2[3]) == (r1[2] // 8 * 8, r1[3] // 8 * 8), "the other grew alike: %s against %s" % (r2, r1))
+        check(bounds_of(doc, "CheckBox1") == bounds_of(start, "CheckBox1"), "the removed check box kept its size")
+    finally:
+        program.stop()
+
+
+def cut_paste_and_a_right_press(work):
+    program = started_program()
+    try:
+        stage = of_class(DESIGN, "FwTDsnStage")
+        cancel = child(DESIGN, "Cancel")
+        # A right press selects the control; the design window's surface has
+        # no popup of its own, so no menu opens.
+        click(cancel[0] + 10, cancel[1] + 5, button=3)
+        wait_for(lambda: len(grab_handles(DESIGN)) == 1, "the right-pressed button selected")
+        time.sleep(0.5)
+        check(not popup_open(), "no popup menu opened")
+        key("ctrl+x")
+        wait_for(lambda: not child(DESIGN, "Cancel"), "the cut button gone")
+        screenshot("cut")
+        click(stage[0] + 24, stage[1] + 180)
+        key("ctrl+v")
+        wait_for(lambda: child(DESIGN, "Cancel"), "the button pasted back")
+        doc = save(os.path.join(work, "cut-and-pasted.bin"))
+        pasted = [c for c in all_components(doc) if prop(c, "Caption") == "Cancel"]
+        check(len(pasted) == 1, "one Cancel button after cut and paste")
+    finally:
+        program.stop()
+
+
+def copy_in_one_running_copy_and_paste_in_another(work):
+    first = started_program()
+    second = None
+    try:
+        # The first copy's design window is renamed, so that the second
+        # copy's windows can be told apart by their titles.
+        edit1 = child(MAIN, "Form1")
+        click(edit1[2] - 4, centre(edit1)[1])
+        key("End")
+        type_text("x")
+        wait_for(lambda: top_window("Form1x"), "the first copy's design window renamed")
+        sign_in = child("Form1x", "Sign in")
+        click(sign_in[0] + 10, sign_in[1] + 5)
+        key("ctrl+c")
+        folder = os.path.join(work, "second")
+        os.makedirs(folder)
+        for name in (os.path.basename(EXE), "newform.bin"):
+            shutil.copy(os.path.join(os.path.dirname(EXE), name), folder)
+        second = Program(folder)
+        second.wait_started()
+        stage = of_class(DESIGN, "FwTDsnStage")
+        click(stage[0] + 24, stage[1] + 180)
+        key("ctrl+v")
+        wait_for(lambda: len([r for r in children(DESIGN) if r[2] == "Sign in"]) == 2, "the copy pasted")
+        screenshot("pasted-from-another-copy")
+        doc = save(os.path.join(work, "pasted-across.bin"))
+        captions = [prop(c, "Caption") for c in all_components(doc)]
+        check(captions.count("Sign in") == 2, "the second copy holds the pasted button: %s" % captions)
+        names = [c["name"] for c in all_components(doc)]
+        check(len(names) == len(set(names)), "every name is unique: %s" % names)
+    finally:
+        if second:
+            second.process.kill()
+            second.process.wait(timeout=30)
+            second.log.close()
+        first.stop()
+
+
 SCENARIOS = [
     start_up_shows_both_windows_with_the_starting_design,
     a_missing_starting_design_is_reported_once,
@@ -451,6 +634,10 @@ SCENARIOS = [
     save_as_then_open_round_trips_the_design,
     the_caption_edit_renames_the_design_window_letter_by_letter,
     palette_drawing_and_the_clipboard_keys,
+    every_palette_class_round_trips_through_save_as_and_open,
+    band_shift_click_group_move_and_group_resize,
+    cut_paste_and_a_right_press,
+    copy_in_one_running_copy_and_paste_in_another,
 ]
 
 
