@@ -5,28 +5,9 @@
 
 namespace fw {
 
-void TBatchErase::Hide(HWND window) {
-    if (!IsWindow(window) || !IsWindowVisible(window)) return;
-    HWND parent = GetParent(window);
-    if (!parent) return;
-    RECT r;
-    GetWindowRect(window, &r);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-    SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                 SWP_HIDEWINDOW | SWP_NOREDRAW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    FAreas[parent].push_back(r);
-}
+namespace {
 
-TBatchErase::~TBatchErase() {
-    for (const auto& [parent, rects] : FAreas) {
-        if (!IsWindow(parent)) continue; // went with the hidden windows
-        if (HRGN area = RegionOf(rects)) {
-            RedrawWindow(parent, nullptr, area, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-            DeleteObject(area);
-        }
-    }
-}
-
+// One region made of the rectangles (which may overlap), or nullptr for none.
 HRGN RegionOf(const std::vector<RECT>& rects) {
     if (rects.empty()) return nullptr;
     // Built in one call: joining the rectangles one by one would rework a
@@ -47,6 +28,30 @@ HRGN RegionOf(const std::vector<RECT>& rects) {
     data->rdh.rcBound = bound;
     std::memcpy(data->Buffer, rects.data(), rects.size() * sizeof(RECT));
     return ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data);
+}
+
+} // namespace
+
+void TBatchErase::Hide(HWND window) {
+    if (!IsWindow(window) || !IsWindowVisible(window)) return;
+    HWND parent = GetParent(window);
+    if (!parent) return;
+    RECT r;
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_HIDEWINDOW | SWP_NOREDRAW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FAreas[parent].push_back(r);
+}
+
+TBatchErase::~TBatchErase() {
+    for (const auto& [parent, rects] : FAreas) {
+        if (!IsWindow(parent)) continue; // went with the hidden windows
+        if (HRGN area = RegionOf(rects)) {
+            RedrawWindow(parent, nullptr, area, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            DeleteObject(area);
+        }
+    }
 }
 
 } // namespace fw

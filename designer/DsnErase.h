@@ -25,7 +25,4 @@ private:
     std::unordered_map<HWND, std::vector<RECT>> FAreas; // per parent, in its client coordinates
 };
 
-// One region made of the rectangles (which may overlap), or nullptr for none.
-HRGN RegionOf(const std::vector<RECT>& rects);
-
 } // namespace fw

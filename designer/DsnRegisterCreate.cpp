@@ -7,7 +7,6 @@
 #include "stream/Reader.h"
 #include "stream/Writer.h"
 #include "toolkit/core/ScopeGuard.h"
-#include "toolkit/win/controls/Label.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -88,9 +87,10 @@ void TDsnRegister::EndCreate(TWinControl* hooked, POINT p, TShiftState) {
         if (TControl* made = FNewControl) {
             NameNewControl(made);
             made->SetBounds(FStartX + std::min(dx, 0), FStartY + std::min(dy, 0), std::abs(dx), std::abs(dy));
-            // An auto-sized label takes its text's size now, as it does
-            // when the design is read back: what is saved is what reopens.
-            if (auto* label = dynamic_cast<TLabel*>(made)) label->AdjustBounds();
+            // A control that sizes itself (an auto-sized label, say) does
+            // so now, as when the design is read back: what is saved is what
+            // reopens.
+            made->AdjustSize();
             EnsureTargets();
             if (auto* windowed = dynamic_cast<TWinControl*>(made)) HookControl(windowed);
             FTargets->Clear();

@@ -143,6 +143,11 @@ TEST_F(LabelImageTest, AnImagesSizeFollowsItsPictureWithAutoSize) {
     image->Picture()->Bitmap()->SetSize(50, 60);
     EXPECT_EQ(image->Width(), 50) << "the picture changed in place";
     EXPECT_EQ(image->Height(), 60);
+    // Bounds given from outside hold until it is asked to size itself again.
+    image->SetBounds(0, 0, 10, 10);
+    image->AdjustSize();
+    EXPECT_EQ(image->Width(), 50);
+    EXPECT_EQ(image->Height(), 60);
 }
 
 TEST_F(LabelImageTest, AnImagePlacesItsPicture) {

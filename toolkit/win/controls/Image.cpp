@@ -31,9 +31,13 @@ TImage::~TImage() {
 void TImage::PictureChanged() {
     if (TGraphic* g = FPicture->Graphic())
         if (g->Transparent() != FTransparent) g->SetTransparent(FTransparent); // comes back here once
+    AdjustSize();
+    Invalidate();
+}
+
+void TImage::AdjustSize() {
     if (FAutoSize && FPicture->Width() > 0 && FPicture->Height() > 0)
         SetBounds(Left(), Top(), FPicture->Width(), FPicture->Height());
-    Invalidate();
 }
 
 void TImage::SetStretch(bool v) {

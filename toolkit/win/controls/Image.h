@@ -32,6 +32,7 @@ class TImage : public TGraphicControl {
 
     // Where the picture is drawn, in client coordinates.
     RECT DestRect() const;
+    void AdjustSize() override;
 
 protected:
     void Paint() override;

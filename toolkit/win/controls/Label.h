@@ -30,6 +30,7 @@ class TLabel : public TGraphicControl {
 
     // With AutoSize: sizes the label to its text now.
     void AdjustBounds();
+    void AdjustSize() override { AdjustBounds(); }
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
 

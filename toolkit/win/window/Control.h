@@ -86,6 +86,10 @@ class TControl : public TComponent {
     void SetHeight(int32_t v) { SetBounds(FLeft, FTop, FWidth, v); }
     // Moves and sizes in one step (constraints applied), then realigns.
     virtual void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
+    // A control that sizes itself (an auto-sized label to its text, an
+    // auto-sized image to its picture) takes that size now, as it does when
+    // it is read; the others keep the bounds they were given.
+    virtual void AdjustSize() {}
     RECT BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
     virtual RECT ClientRect() const { return {0, 0, FWidth, FHeight}; }
     int32_t ClientWidth() const { RECT r = ClientRect(); return r.right - r.left; }
